@@ -1,0 +1,11 @@
+#include "copy/wire.h"
+
+#include "window/frm_vell13.h"
+
+namespace vell {
+
+void wire_copy(Frm_Vell13& f) {
+    (void)f;
+}
+
+}  // namespace vell

@@ -1,0 +1,11 @@
+#include "kiv/wire.h"
+
+#include "window/frm_vell13.h"
+
+namespace vell {
+
+void wire_kiv(Frm_Vell13& f) {
+    (void)f;
+}
+
+}  // namespace vell

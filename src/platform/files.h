@@ -1,0 +1,56 @@
+// The file system as the handlers see it. Paths are the model's 8-bit texts
+// (Windows-1252) joined with kSep; they are converted to the host's names
+// here and nowhere else. A path that does not exist as written is looked up
+// component by component without regard to letter case, as on the
+// simulator's home system (first match in listing order wins); doubled
+// separators count as one. Files that are replaced are written to a
+// temporary file beside them and renamed over the old one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vell {
+
+#ifdef _WIN32
+inline constexpr char kSep = '\\';
+#else
+inline constexpr char kSep = '/';
+#endif
+// The separator as a text, for building paths: folder + SEP + "flights".
+inline const std::string SEP(1, kSep);
+
+namespace files {
+
+// The host path that a model path names on disk (found case-insensitively),
+// or the path converted as written when nothing matches.
+std::string hostPath(const std::string& path);
+
+bool fileExists(const std::string& path);
+bool folderExists(const std::string& path);
+// Creates one folder (its parent exists). False when it could not.
+bool createFolder(const std::string& path);
+// Copies, overwriting the target. False when it could not.
+bool copyFile(const std::string& from, const std::string& to);
+bool deleteFile(const std::string& path);
+
+// The whole file's bytes; nothing when it cannot be read.
+std::optional<std::string> readWhole(const std::string& path);
+// The lines without their ends (CR LF, LF or CR); nothing when unreadable.
+std::optional<std::vector<std::string>> readLines(const std::string& path);
+// Writes the bytes through a temporary file and a rename. False on failure,
+// and the old file is then untouched.
+bool writeWhole(const std::string& path, const std::string& bytes);
+
+// Names (no folder) of the files in folder matching pattern ("*.FLT",
+// "*_E.pln", "*.*"), case ignored, in ascending order with case ignored.
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern);
+// Names of the sub-folders, ascending with case ignored.
+std::vector<std::string> listFolders(const std::string& folder);
+
+// Wildcard match of a file name with * and ?, case ignored.
+bool matchesPattern(const std::string& name, const std::string& pattern);
+
+}  // namespace files
+}  // namespace vell

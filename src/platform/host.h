@@ -1,0 +1,53 @@
+// The host system beyond its file system: the registry, the program folder
+// and the screen. Tests give the registry its values in memory.
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace vell {
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // The string value, or an empty text when the key or value is missing
+    // or unreadable. At most 255 characters.
+    virtual std::string queryString(RegistryRoot root, const std::string& key,
+                                    const std::string& valueName) const = 0;
+};
+
+// Values held in memory: what the scenario runner and tests fill.
+class MemoryRegistry : public Registry {
+public:
+    void set(RegistryRoot root, const std::string& key, const std::string& valueName,
+             const std::string& data);
+    std::string queryString(RegistryRoot root, const std::string& key,
+                            const std::string& valueName) const override;
+
+private:
+    std::map<std::tuple<RegistryRoot, std::string, std::string>, std::string> values_;
+};
+
+// The registry of the host: empty texts on POSIX, where there is none.
+class HostRegistry : public Registry {
+public:
+    std::string queryString(RegistryRoot root, const std::string& key,
+                            const std::string& valueName) const override;
+};
+
+struct Host {
+    const Registry* registry = nullptr;
+    // The folder that holds the executable (VELLMASTER_HOME overrides it).
+    std::string programFolder;
+    // Screen size in twips.
+    int screenWidth = 15360;
+    int screenHeight = 11520;
+};
+
+// The executable's folder, or VELLMASTER_HOME when it is set.
+std::string programFolderOf(const char* argv0);
+
+}  // namespace vell

@@ -1,0 +1,27 @@
+// Text helpers of the 8-bit model texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vell {
+
+// Blanks removed at both ends (only the blank, as the system trims).
+std::string trim(std::string_view s);
+// ASCII letters upper-cased; other bytes unchanged.
+std::string upper(std::string_view s);
+std::string lower(std::string_view s);
+bool iequals(std::string_view a, std::string_view b);
+// Splits at every comma; "a,b," gives "a", "b", "".
+std::vector<std::string> splitCommas(std::string_view s);
+// Part of s from 1-based position a with length n, cut at the end of s.
+std::string mid(std::string_view s, std::size_t a, std::size_t n);
+bool startsWith(std::string_view s, std::string_view prefix);
+bool contains(std::string_view s, std::string_view part);
+
+// Windows-1252 to UTF-8 and back (characters outside it become '?').
+std::string cp1252ToUtf8(std::string_view s);
+std::string utf8ToCp1252(std::string_view s);
+
+}  // namespace vell

@@ -1,0 +1,51 @@
+// The description editor dialog: a title and a description of a flight
+// folder, shown modally.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window/fields.h"
+
+namespace vell {
+
+class UiPort;
+
+class Frm_TEXTED {
+public:
+    Frm_TEXTED();
+    Frm_TEXTED(const Frm_TEXTED&) = delete;
+    Frm_TEXTED& operator=(const Frm_TEXTED&) = delete;
+
+    const std::string caption = "EDIT DESCR.TXT...";
+
+    TextBox Text1{"Text1"};
+    TextBox Text2{"Text2"};
+    CommandButton Command1{"Command1"};
+    CommandButton Command2{"Command2"};
+    Label Label1{"Label1"};
+    Label Label2{"Label2"};
+    Label Label3{"Label3"};
+
+    // Raised when the dialog is loaded and when it becomes active.
+    std::function<void()> Load;
+    std::function<void()> Activate;
+
+    // Loads the dialog, shows it modally through the port and returns when
+    // it has been hidden.
+    void showModal(UiPort& ui);
+    void hide();
+    bool shown() const { return shown_; }
+
+    const std::vector<Field*>& fields() const { return fields_; }
+    // A field by its bare name ("Text1").
+    Field* find(std::string_view name);
+
+private:
+    std::vector<Field*> fields_;
+    bool shown_ = false;
+};
+
+}  // namespace vell
