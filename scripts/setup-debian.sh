@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running Vellmaster needs on Debian.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+    g++ cmake make ninja-build libgtest-dev libgmock-dev \
+    qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth >/dev/null
