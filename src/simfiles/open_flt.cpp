@@ -1,0 +1,96 @@
+#include "simfiles/open_flt.h"
+
+#include "platform/files.h"
+#include "simfiles/flight_selection.h"
+#include "simfiles/profile.h"
+#include "text/numbers.h"
+#include "text/strings.h"
+#include "window/dialogs.h"
+#include "window/frm_vell13.h"
+
+namespace vell {
+
+namespace {
+
+const char* const kDestFirst = "Select/generate destination folder first ..";
+
+// A path that names its place from a root (or a drive) rather than from the
+// current folder.
+bool isAbsolute(const std::string& path) {
+    if (path.empty()) return false;
+    if (path[0] == '/' || path[0] == '\\') return true;
+    return path.size() >= 2 && path[1] == ':';
+}
+
+// Step 4: which simulator wrote the flight, and a destination folder to go
+// with it.
+void detectVersion(Frm_Vell13& f, const std::string& flight) {
+    const std::string version = GET_INI_ITEM(flight, "Main", "AppVersion");
+    const char first = version.empty() ? '\0' : version[0];
+    if (first == '9') {
+        f.Lbl_FS_Vers.setCaption("Detected Flight-Version: FS 2004");
+        const std::string flights = f.FS9_PATH + SEP + "flights";
+        if (!contains(f.Dir1.path(), flights)) {
+            f.Txt_Status.setText(kDestFirst);
+            f.Dir1.setPath(flights);
+        }
+    } else if (first == '8') {
+        f.Lbl_FS_Vers.setCaption("Detected Flight-Version: FS 2002");
+        if (!contains(f.Dir1.path(), f.FS8_PATH)) {
+            f.Txt_Status.setText(kDestFirst);
+            f.Dir1.setPath(f.FS8_PATH + SEP + "flights");
+        }
+    } else {
+        f.Lbl_FS_Vers.setCaption("Detected Flight-Version: None..");
+        f.Dir1.setPath(f.host.programFolder);
+    }
+}
+
+}  // namespace
+
+void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
+    auto choice = showOpen(f, "Open FS200X Flight File ..", "FS Flight-Files (*.FLT)|*.FLT",
+                           folder, "");
+    if (!choice) return;
+    const std::string& flight = choice->path;
+    if (flight.empty()) return;
+
+    f.Txt_Sel_FSFLT.setText(choice->name);
+    // The folder is what stands before the bare name and its separator.
+    if (choice->name.size() + 1 > flight.size()) return;
+    const std::string flightFolder = flight.substr(0, flight.size() - choice->name.size() - 1);
+    f.Txt_Sel_FSPath.setText(flightFolder);
+
+    detectVersion(f, flight);
+
+    f.Txt_SPD.setText(GET_INI_ITEM(flight, "AutoPilot.0", "AirspeedValue"));
+    f.Txt_ACFT.setText(GET_INI_ITEM(flight, "Plane.0", "Aircraft"));
+    f.Txt_DepartureTm.setText(DEP_TM(flight));
+
+    planName = GET_INI_ITEM(flight, "GPS_Engine", "Filename") + ".pln";
+    // A plan stored under the start folder is named relative to it. An empty
+    // start folder is contained in every name and leaves it as it is.
+    if (!folder.empty() && contains(upper(planName), upper(folder)))
+        planName.erase(0, folder.size() + 1);
+    // A relative name is found beside the chosen flight.
+    const std::string onDisk = isAbsolute(planName) ? planName : flightFolder + SEP + planName;
+    if (!files::fileExists(onDisk)) planName.clear();
+
+    f.Chk_Auto_BRF.setValue(1);
+    Check_DESTFOLDER(f);
+}
+
+std::string DEP_TM(const std::string& fltFile) {
+    const double hours = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Hours"));
+    const double minutes = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Minutes"));
+    int t = toInt16(hours * 60 + minutes + 20);
+    t = static_cast<int>(roundHalfEven(t / 5.0)) * 5;
+    // A clock time of the day: 23:40 and later wrap to the next morning. A
+    // hand-edited time outside the day wraps likewise instead of showing
+    // "25:10" or a negative hour.
+    t %= 1440;
+    if (t < 0) t += 1440;
+    return formatPattern(t / 60, "00") + ":" + formatPattern(t % 60, "00");
+}
+
+}  // namespace vell
