@@ -1,0 +1,309 @@
+#include "platform/files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "text/strings.h"
+
+namespace fs = std::filesystem;
+
+namespace vell::files {
+
+namespace {
+
+// Upper case of one Windows-1252 byte, as the simulator's home system
+// compares file names: ASCII letters, the accented Latin-1 letters and the
+// few letter pairs of 0x80 to 0x9F.
+unsigned char foldByte(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+    switch (c) {
+        case 0x9A: return 0x8A;  // s caron
+        case 0x9C: return 0x8C;  // oe
+        case 0x9E: return 0x8E;  // z caron
+        case 0xFF: return 0x9F;  // y diaeresis
+        default: return c;
+    }
+}
+
+std::string fold(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && fold(a) == fold(b);
+}
+
+// Ascending with letter case ignored; names that differ only in case keep
+// a fixed order among themselves.
+bool lessIgnoringCase(const std::string& a, const std::string& b) {
+    const std::string fa = fold(a);
+    const std::string fb = fold(b);
+    if (fa != fb) return fa < fb;
+    return a < b;
+}
+
+bool present(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(p, ec));
+}
+
+// The entry of folder whose name equals name without regard to case; the
+// first one the listing gives.
+std::optional<fs::path> findIgnoringCase(const fs::path& folder, const std::string& name) {
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    if (ec) return std::nullopt;
+    const std::string wanted = utf8ToCp1252(name);
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) return std::nullopt;
+        const std::string entry = it->path().filename().string();
+        if (sameIgnoringCase(utf8ToCp1252(entry), wanted)) return folder / entry;
+    }
+    return std::nullopt;
+}
+
+fs::path resolve(const std::string& path) {
+    const std::string host = cp1252ToUtf8(path);
+    if (host.empty()) return {};
+    if (present(fs::path(host))) return fs::path(host);
+
+    fs::path current;
+    bool found = true;  // every component so far exists
+    std::size_t start = 0;
+    if (host.front() == '/') {
+        current = "/";
+        start = 1;
+    }
+    while (start <= host.size()) {
+        std::size_t end = host.find('/', start);
+        if (end == std::string::npos) end = host.size();
+        const std::string part = host.substr(start, end - start);
+        start = end + 1;
+        if (part.empty()) continue;  // doubled or trailing separator
+        fs::path next = current / part;
+        if (found && !present(next) && part != "." && part != "..") {
+            if (auto match = findIgnoringCase(current, part)) {
+                next = *match;
+            } else {
+                found = false;
+            }
+        }
+        current = std::move(next);
+    }
+    return current;
+}
+
+// The name of a temporary file beside target that does not exist yet.
+fs::path temporaryBeside(const fs::path& target) {
+    for (int n = 0;; ++n) {
+        fs::path candidate = target;
+        candidate += ".vell-tmp" + std::to_string(n);
+        if (!present(candidate)) return candidate;
+    }
+}
+
+// A symbolic link that is written through keeps being a link.
+fs::path followLinks(const fs::path& p) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(p, ec))) {
+        const fs::path real = fs::weakly_canonical(p, ec);
+        if (!ec) return real;
+    }
+    return p;
+}
+
+bool writable(const fs::path& target) {
+    std::error_code ec;
+    const fs::file_status st = fs::status(target, ec);
+    if (ec || !fs::exists(st)) return true;
+    if (!fs::is_regular_file(st)) return false;
+    return (st.permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+// Puts the file at tmp in place of target, with target's permissions.
+bool replaceWith(const fs::path& tmp, const fs::path& target) {
+    std::error_code ec;
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old)) fs::permissions(tmp, old.permissions(), ec);
+    fs::rename(tmp, target, ec);
+    if (ec) {
+        fs::remove(tmp, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string hostPath(const std::string& path) { return resolve(path).string(); }
+
+bool fileExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return fs::is_regular_file(resolve(path), ec);
+}
+
+bool folderExists(const std::string& path) {
+    if (path.empty()) return false;
+    std::error_code ec;
+    return fs::is_directory(resolve(path), ec);
+}
+
+bool createFolder(const std::string& path) {
+    if (path.empty()) return false;
+    const fs::path p = resolve(path);
+    std::error_code ec;
+    fs::create_directory(p, ec);
+    return !ec && fs::is_directory(p, ec);
+}
+
+bool copyFile(const std::string& from, const std::string& to) {
+    const fs::path source = resolve(from);
+    const fs::path target = followLinks(resolve(to));
+    std::error_code ec;
+    if (source.empty() || target.empty() || !fs::is_regular_file(source, ec)) return false;
+    if (!writable(target)) return false;
+    const fs::path tmp = temporaryBeside(target);
+    fs::copy_file(source, tmp, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        fs::remove(tmp, ec);
+        return false;
+    }
+    return replaceWith(tmp, target);
+}
+
+bool deleteFile(const std::string& path) {
+    const fs::path p = resolve(path);
+    std::error_code ec;
+    if (p.empty() || fs::is_directory(p, ec)) return false;
+    return fs::remove(p, ec) && !ec;
+}
+
+std::optional<std::string> readWhole(const std::string& path) {
+    const fs::path p = resolve(path);
+    std::error_code ec;
+    if (p.empty() || !fs::is_regular_file(p, ec)) return std::nullopt;
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> readLines(const std::string& path) {
+    const auto bytes = readWhole(path);
+    if (!bytes) return std::nullopt;
+    std::vector<std::string> lines;
+    const std::string& b = *bytes;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < b.size()) {
+        if (b[i] == '\r' || b[i] == '\n') {
+            lines.push_back(b.substr(start, i - start));
+            if (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n') ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < b.size()) lines.push_back(b.substr(start));
+    return lines;
+}
+
+bool writeWhole(const std::string& path, const std::string& bytes) {
+    const fs::path target = followLinks(resolve(path));
+    std::error_code ec;
+    if (target.empty() || !writable(target)) return false;
+    const fs::path tmp = temporaryBeside(target);
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(tmp, ec);
+            return false;
+        }
+    }
+    return replaceWith(tmp, target);
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(resolve(folder), ec);
+    if (ec || folder.empty()) return names;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
+        std::error_code ignored;
+        if (!it->is_regular_file(ignored)) continue;
+        std::string name = utf8ToCp1252(it->path().filename().string());
+        if (matchesPattern(name, pattern)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+std::vector<std::string> listFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(resolve(folder), ec);
+    if (ec || folder.empty()) return names;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
+        std::error_code ignored;
+        if (!it->is_directory(ignored)) continue;
+        names.push_back(utf8ToCp1252(it->path().filename().string()));
+    }
+    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    return names;
+}
+
+namespace {
+
+bool wildcard(std::string_view name, std::string_view pattern) {
+    // Greedy match with a single back-track point for the last star.
+    std::size_t n = 0;
+    std::size_t p = 0;
+    std::size_t starP = std::string_view::npos;
+    std::size_t starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+bool matchesPattern(const std::string& name, const std::string& pattern) {
+    const std::string n = fold(name);
+    const std::string p = fold(pattern);
+    if (wildcard(n, p)) return true;
+    // As on the simulator's home system, a closing ".*" also matches a name
+    // without an extension: "*.*" lists every file.
+    if (p.size() >= 2 && p.compare(p.size() - 2, 2, ".*") == 0) {
+        return n.find('.') == std::string::npos && wildcard(n, p.substr(0, p.size() - 2));
+    }
+    return false;
+}
+
+}  // namespace vell::files

@@ -1,0 +1,75 @@
+#include "text/strings.h"
+
+#include <gtest/gtest.h>
+
+#include "text/fixed_columns.h"
+
+namespace vell {
+namespace {
+
+TEST(Strings, TrimRemovesOnlyBlanks) {
+    EXPECT_EQ(trim("  a b  "), "a b");
+    EXPECT_EQ(trim("\ta\t"), "\ta\t");
+    EXPECT_EQ(trim("   "), "");
+    EXPECT_EQ(trim(""), "");
+}
+
+TEST(Strings, CaseChangesOnlyAsciiLetters) {
+    EXPECT_EQ(upper("abc\xe9z1"), "ABC\xe9Z1");
+    EXPECT_EQ(lower("ABC\xc9Z1"), "abc\xc9z1");
+    EXPECT_TRUE(iequals("Main", "MAIN"));
+    EXPECT_FALSE(iequals("Main", "Mainx"));
+    EXPECT_FALSE(iequals("[", "{"));
+}
+
+TEST(Strings, SplitCommasKeepsEmptyFields) {
+    EXPECT_EQ(splitCommas("a,b,"), (std::vector<std::string>{"a", "b", ""}));
+    EXPECT_EQ(splitCommas(""), (std::vector<std::string>{""}));
+    EXPECT_EQ(splitCommas("EDDF, N50* 2.00', E8* 34.00', +000364.00"),
+              (std::vector<std::string>{"EDDF", " N50* 2.00'", " E8* 34.00'", " +000364.00"}));
+}
+
+TEST(Strings, MidCutsAtTheEnd) {
+    EXPECT_EQ(mid("abcdef", 2, 3), "bcd");
+    EXPECT_EQ(mid("abcdef", 5, 10), "ef");
+    EXPECT_EQ(mid("abcdef", 7, 1), "");
+    EXPECT_EQ(mid("abcdef", 0, 2), "ab");
+    EXPECT_TRUE(startsWith("waypoint.3=x", "waypoint."));
+    EXPECT_FALSE(startsWith("way", "waypoint."));
+    EXPECT_TRUE(contains("ABC", "B"));
+    EXPECT_FALSE(contains("ABC", "b"));
+}
+
+TEST(Codepage, ConvertsWindows1252ToUtf8AndBack) {
+    EXPECT_EQ(cp1252ToUtf8("Z\xfcrich \xa9 \x80 \x9f"), "Z\xc3\xbcrich \xc2\xa9 \xe2\x82\xac \xc5\xb8");
+    EXPECT_EQ(utf8ToCp1252("Z\xc3\xbcrich \xc2\xa9 \xe2\x82\xac \xc5\xb8"), "Z\xfcrich \xa9 \x80 \x9f");
+    // Every byte survives the round trip, the five undefined ones included.
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(Codepage, WritesQuestionMarksForWhatItCannotHold) {
+    EXPECT_EQ(utf8ToCp1252("\xe4\xb8\xad"), "?");          // a CJK character
+    EXPECT_EQ(utf8ToCp1252("\xf0\x9f\x98\x80x"), "?x");    // outside the BMP
+    EXPECT_EQ(utf8ToCp1252("a\xff" "b"), "a?b");           // not UTF-8
+    EXPECT_EQ(utf8ToCp1252("\xc3"), "?");                  // cut short
+    EXPECT_EQ(utf8ToCp1252("\xc0\xaf"), "??");             // overlong
+}
+
+TEST(FixedColumns, WritesInPlaceWithoutChangingTheLength) {
+    std::string line(10, ' ');
+    writeColumn(line, 3, 4, "ABCDEF");
+    EXPECT_EQ(line, "  ABCD    ");
+    writeColumn(line, 1, 5, "x");
+    EXPECT_EQ(line, "x ABCD    ");
+    writeColumn(line, 9, 5, "12345");
+    EXPECT_EQ(line, "x ABCD  12");
+    writeColumn(line, 11, 3, "zz");
+    writeColumn(line, 0, 3, "zz");
+    EXPECT_EQ(line, "x ABCD  12");
+    EXPECT_EQ(line.size(), 10u);
+}
+
+}  // namespace
+}  // namespace vell
