@@ -1,1 +1,41 @@
-int main() { return 0; }
+// vellmaster-scenario FILE.scn... [--keep]: runs each scenario file and
+// prints "PASS name" or "FAIL name: file:line: what", then "N passed, M failed".
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "runner.h"
+
+int main(int argc, char** argv) {
+    bool keep = false;
+    std::vector<std::string> paths;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--keep")
+            keep = true;
+        else
+            paths.push_back(a);
+    }
+    if (paths.empty()) {
+        std::fprintf(stderr, "usage: vellmaster-scenario [--keep] FILE.scn...\n");
+        return 2;
+    }
+    int passed = 0;
+    int failed = 0;
+    for (const std::string& path : paths) {
+        const std::string name = std::filesystem::path(path).stem().string();
+        vell::scenario::Outcome out = vell::scenario::runScenarioFile(path, keep);
+        if (out.passed) {
+            ++passed;
+            std::printf("PASS %s\n", name.c_str());
+        } else {
+            ++failed;
+            std::printf("FAIL %s: %s:%d: %s\n", name.c_str(), path.c_str(), out.line, out.message.c_str());
+        }
+        if (keep && !out.root.empty()) std::fprintf(stderr, "%s: kept %s\n", name.c_str(), out.root.c_str());
+        std::fflush(stdout);
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
