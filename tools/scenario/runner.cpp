@@ -31,10 +31,10 @@ stdfs::path makeScenarioFolder() {
     throw std::runtime_error("cannot create a temporary folder in " + base.string());
 }
 
-Outcome runIn(const std::string& root, const std::string& text) {
+Outcome runIn(const std::string& root, const std::string& text, const ExtraWiring& extra) {
     Outcome out;
     out.root = root;
-    auto run = std::make_unique<ScenarioRun>(root);
+    auto run = std::make_unique<ScenarioRun>(root, extra);
     try {
         run->run(parseScript(text));
         out.passed = true;
@@ -62,14 +62,14 @@ Outcome runIn(const std::string& root, const std::string& text) {
 
 }  // namespace
 
-Outcome runScenario(const std::string& text, bool keep) {
+Outcome runScenario(const std::string& text, bool keep, const ExtraWiring& extra) {
     stdfs::path root;
     try {
         root = makeScenarioFolder();
     } catch (const std::exception& e) {
         return Outcome{false, 0, e.what(), {}};
     }
-    Outcome out = runIn(root.string(), text);
+    Outcome out = runIn(root.string(), text, extra);
     if (!keep) {
         std::error_code ec;
         stdfs::remove_all(root, ec);

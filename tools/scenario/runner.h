@@ -2,7 +2,12 @@
 // first failing line.
 #pragma once
 
+#include <functional>
 #include <string>
+
+namespace vell {
+class Frm_Vell13;
+}
 
 namespace vell::scenario {
 
@@ -13,9 +18,12 @@ struct Outcome {
     std::string root;     // the scenario's temporary folder (kept with --keep)
 };
 
+// Handlers added to the window after the program's own (tests of the runner).
+using ExtraWiring = std::function<void(Frm_Vell13&)>;
+
 // Runs the scenario text in a new temporary folder, removed afterwards
 // unless keep is set. Never throws.
-Outcome runScenario(const std::string& text, bool keep);
+Outcome runScenario(const std::string& text, bool keep, const ExtraWiring& extra = {});
 
 // Reads the file and runs it.
 Outcome runScenarioFile(const std::string& path, bool keep);

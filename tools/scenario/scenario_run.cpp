@@ -41,8 +41,8 @@ int parseNumber(const std::string& text, const char* what) {
     return std::stoi(text);
 }
 
-ScenarioRun::ScenarioRun(std::string root)
-    : root_(std::move(root)), programFolder_(root_ + SEP + "prog") {
+ScenarioRun::ScenarioRun(std::string root, std::function<void(Frm_Vell13&)> extraWiring)
+    : root_(std::move(root)), extraWiring_(std::move(extraWiring)), programFolder_(root_ + SEP + "prog") {
     host_.registry = &registry_;
     ui_.runModal = [this](const Answer& a, Frm_TEXTED& dialog) { runModalBlock(a, dialog); };
 }
@@ -218,6 +218,7 @@ void ScenarioRun::start(const ScriptLine& line) {
     if (ec) fail("cannot create the program folder " + quote(programFolder_) + ": " + ec.message());
     host_.programFolder = programFolder_;
     window_ = createMainWindow(ui_, host_);
+    if (extraWiring_) extraWiring_(*window_);
     window_->load();
 }
 

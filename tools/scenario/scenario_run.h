@@ -4,6 +4,7 @@
 // actions (actions.cpp) and expectations (expectations.cpp).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ namespace vell::scenario {
 
 class ScenarioRun {
 public:
-    explicit ScenarioRun(std::string root);
+    ScenarioRun(std::string root, std::function<void(Frm_Vell13&)> extraWiring = {});
     ScenarioRun(const ScenarioRun&) = delete;
     ScenarioRun& operator=(const ScenarioRun&) = delete;
 
@@ -82,6 +83,7 @@ private:
     bool reachable(const Field& field) const;
 
     std::string root_;
+    std::function<void(Frm_Vell13&)> extraWiring_;
     std::string programFolder_;
     MemoryRegistry registry_;
     Host host_;

@@ -22,6 +22,8 @@ std::vector<std::string_view> linesWithEnds(std::string_view s) {
     return lines;
 }
 
+std::string lineCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); }
+
 }  // namespace
 
 std::optional<std::string> firstDifference(std::string_view expected, std::string_view actual) {
@@ -34,11 +36,9 @@ std::optional<std::string> firstDifference(std::string_view expected, std::strin
         if (i < e.size() && i < a.size() && el == al) continue;
         std::string where = "line " + std::to_string(i + 1) + ": ";
         if (i >= a.size())
-            return where + "expected " + quote(el) + ", actual end of file (" +
-                   std::to_string(a.size()) + " lines)";
+            return where + "expected " + quote(el) + ", actual end of file (" + lineCount(a.size()) + ")";
         if (i >= e.size())
-            return where + "expected end of file (" + std::to_string(e.size()) +
-                   " lines), actual " + quote(al);
+            return where + "expected end of file (" + lineCount(e.size()) + "), actual " + quote(al);
         return where + "expected " + quote(el) + ", actual " + quote(al);
     }
     return std::string("the texts differ");  // not reached: equal lines make equal texts
