@@ -1,0 +1,156 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QWindowStateChangeEvent>
+
+#include "pictures.h"
+#include "qt_text.h"
+#include "window/frm_vell13.h"
+
+namespace vellgui {
+
+namespace {
+
+// Adds the items of a menu of the model, named after their fields.
+void addItems(QMenu* menu, const vell::MenuItem& parent) {
+    for (const vell::MenuItem* item : parent.children()) {
+        const QString name = QString::fromStdString(item->name());
+        if (!item->children().empty()) {
+            QMenu* sub = menu->addMenu(QString());
+            sub->setObjectName(name);
+            addItems(sub, *item);
+            continue;
+        }
+        QAction* action = item->separator() ? menu->addSeparator() : menu->addAction(QString());
+        action->setObjectName(name);
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
+    : QMainWindow(parent), model_(model),
+      make_([&model](std::string_view name) { return model.find(name); }) {
+    setObjectName(QStringLiteral("Frm_Vell13"));
+    setWindowTitle(toQt(model.caption));
+    setWindowIcon(pictures::appIcon());
+    buildMenus();
+    setCentralWidget(buildCentral());
+
+    BindContext context;
+    context.previewKey = [this](vell::Field& field, int keyAscii) {
+        return model_.previewKey(field, keyAscii);
+    };
+    context.focusIn = [this](vell::Field& field) {
+        if (model_.focus() != &field) model_.setFocus(&field);
+    };
+    binder_ = std::make_unique<Binder>(this, std::move(context));
+    binder_->bind(model_.fields());
+
+    QPointer<MainWindow> guard(this);
+    model_.addObserver([guard] {
+        if (guard) guard->mirrorWindowState();
+    });
+    mirrorWindowState();
+}
+
+MainWindow::~MainWindow() {
+    if (busyShown_) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::buildMenus() {
+    for (const vell::MenuItem* top : model_.menuBar()) {
+        QMenu* menu = menuBar()->addMenu(QString());
+        menu->setObjectName(QString::fromStdString(top->name()));
+        addItems(menu, *top);
+    }
+}
+
+QStackedWidget* MainWindow::makePlace(QWidget* parent, vell::Frame& first, vell::Frame& second) {
+    auto* place = new QStackedWidget(parent);
+    place->setObjectName(QStringLiteral("ui_place_") + QString::fromStdString(first.name()));
+    place->setProperty("vellFrames", QStringList{QString::fromStdString(first.name()),
+                                                  QString::fromStdString(second.name())});
+    places_.append(place);
+    return place;
+}
+
+void MainWindow::mirrorWindowState() {
+    // The frame in front of each shared place.
+    for (QStackedWidget* place : std::as_const(places_)) {
+        for (int i = 0; i < place->count(); ++i) {
+            QWidget* page = place->widget(i);
+            auto* frame = dynamic_cast<vell::Frame*>(model_.find(page->objectName().toStdString()));
+            if (frame && model_.inFront(*frame)) {
+                place->setCurrentIndex(i);
+                break;
+            }
+        }
+    }
+
+    // The keyboard input.
+    if (QWidget* focus = binder_->widgetOf(model_.focus())) {
+        if (QApplication::focusWidget() != focus && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
+    }
+
+    // The busy pointer.
+    if (model_.busy() != busyShown_) {
+        busyShown_ = model_.busy();
+        if (busyShown_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+
+    // Closed by the program (the "All Done!" button): the window follows
+    // once the handler has returned.
+    if (model_.closed() && isVisible()) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::centreOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close is never refused; the model's unload runs once.
+    if (!model_.closed()) model_.close();
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        centreOnScreen();
+    }
+    mirrorWindowState();
+    model_.resize();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible()) model_.resize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        // Restored from the task bar.
+        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized))
+            model_.resize();
+    }
+}
+
+}  // namespace vellgui

@@ -1,0 +1,63 @@
+// The main window: menus built from the model's menu tree, the fields laid
+// out in their frames, the two shared places as stacks, and the window's
+// own state (frame in front, keyboard input, busy pointer, closing)
+// mirrored from the model.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+#include <memory>
+
+#include "binder.h"
+#include "widget_factory.h"
+
+class QStackedWidget;
+
+namespace vell {
+class Frm_Vell13;
+class Frame;
+}  // namespace vell
+
+namespace vellgui {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(vell::Frm_Vell13& model, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    vell::Frm_Vell13& model() const { return model_; }
+    Binder& binder() const { return *binder_; }
+    // The stacks that show one frame of a shared place each.
+    const QList<QStackedWidget*>& places() const { return places_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildMenus();
+    // The central widget with every field in its frame (main_window_layout.cpp).
+    QWidget* buildCentral();
+    QWidget* buildFlightColumn(QWidget* parent);
+    QWidget* buildFrameMode(QStackedWidget* place);
+    QWidget* buildFrameAirports(QStackedWidget* place);
+    QWidget* buildFrameFolders(QStackedWidget* place);
+    QWidget* buildFrameImport(QStackedWidget* place);
+    QStackedWidget* makePlace(QWidget* parent, vell::Frame& first, vell::Frame& second);
+
+    void mirrorWindowState();
+    void centreOnScreen();
+
+    vell::Frm_Vell13& model_;
+    WidgetFactory make_;
+    std::unique_ptr<Binder> binder_;
+    QList<QStackedWidget*> places_;
+    bool busyShown_ = false;
+    bool centred_ = false;
+};
+
+}  // namespace vellgui
