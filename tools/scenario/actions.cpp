@@ -29,7 +29,8 @@ void ScenarioRun::takeFocus(Field& field) {
 }
 
 Field* ScenarioRun::focusNow() const {
-    if (window().texted.shown() && dialogFocus_) return dialogFocus_;
+    // While the dialog is in front, the main window's field does not hold the input.
+    if (window().texted.shown()) return dialogFocus_;
     return window().focus();
 }
 
