@@ -76,7 +76,8 @@ double leadingNumber(std::string_view text) {
     const std::string number = leadingNumberText(text, pos);
     if (number.empty()) return 0.0;
     const double value = std::strtod(number.c_str(), nullptr);
-    return value;
+    // A number too large for a double is no number the program can use.
+    return std::isfinite(value) ? value : 0.0;
 }
 
 bool isWholeNumber(std::string_view text) {

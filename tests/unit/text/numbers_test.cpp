@@ -42,6 +42,7 @@ TEST(LeadingNumber, IsZeroWithoutANumber) {
     EXPECT_DOUBLE_EQ(leadingNumber("-"), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber("."), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumber("--5"), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber("1e999"), 0.0);
 }
 
 TEST(IsWholeNumber, NeedsTheWholeTextToBeANumber) {
