@@ -49,8 +49,8 @@ void detectVersion(Frm_Vell13& f, const std::string& flight) {
 }  // namespace
 
 void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
-    auto choice = showOpen(f, "Open FS200X Flight File ..", "FS Flight-Files (*.FLT)|*.FLT",
-                           folder, "");
+    auto choice =
+        showOpen(f, "Open FS200X Flight File ..", "FS Flight-Files (*.FLT)|*.FLT", folder, "");
     if (!choice) return;
     const std::string& flight = choice->path;
     if (flight.empty()) return;

@@ -262,7 +262,6 @@ void Frm_Vell13::setInitialState() {
     Txt_ERWY.setTooltip("Expected Departure Runway (optional)");
     Txt_Status.setText("Text1");
     Txt_Status.setMultiLine(true);
-    Txt_Status.setReadOnly(true);
     Cmd_PROC_COPY.setCaption("CO&PY Flight");
     Cmd_PROC_COPY.setGraphical(true);
     Txt_GCDist.setTooltip("Great Circle Distance (NM)..");
@@ -322,15 +321,14 @@ void Frm_Vell13::setInitialState() {
     Lbl_CR.setCaption("Vellmaster 1.3 - flights, plans and briefings for FS 2002/2004");
 
     // Display fields that only the program fills.
-    for (TextBox* t : {&Txt_DEP, &Txt_DES, &Txt_DEPNAME, &Txt_DESNAME, &Txt_GCDist, &Txt_GDist,
-                       &Txt_DepartureTm, &Txt_ACFT, &Txt_Sel_FSPath, &Txt_Sel_FSFLT,
-                       &Txt_Sel_Flightplan, &Txt_Sel_BRF})
+    for (TextBox* t :
+         {&Txt_DEP, &Txt_DES, &Txt_DEPNAME, &Txt_DESNAME, &Txt_GCDist, &Txt_GDist, &Txt_DepartureTm,
+          &Txt_ACFT, &Txt_Sel_FSPath, &Txt_Sel_FSFLT, &Txt_Sel_Flightplan, &Txt_Sel_BRF})
         t->setReadOnly(true);
 
     // Holders for the logic that a person never sees.
     for (Field* w : std::initializer_list<Field*>{&File1, &File2, &Lst_BRF, &Lst_Fplbrf,
-                                                  &Lst_FS_APT, &Lst_FS_APT2, &Lst_ACFT,
-                                                  &Lbl_Path})
+                                                  &Lst_FS_APT, &Lst_FS_APT2, &Lst_ACFT, &Lbl_Path})
         w->setWorking(true);
 
     // Menus.

@@ -15,7 +15,7 @@ namespace {
 using testing::TempDir;
 
 class Dir1Change : public ::testing::Test {
-protected:
+  protected:
     Dir1Change() {
         wire_simfiles(f);
         tmp.write("flights/Europe/EDDF-LOWW.FLT", {"[Main]"});

@@ -17,7 +17,7 @@ using testing::TempDir;
 const std::string kAskFolder = "Select/generate destination folder first ..";
 
 class OpenFlt : public ::testing::Test {
-protected:
+  protected:
     OpenFlt() {
         host.programFolder = tmp / "prog";
         tmp.mkdir("prog");
@@ -38,9 +38,9 @@ protected:
                        const std::string& name = "Vienna Hop.FLT") {
         std::vector<std::string> lines = {"[Main]"};
         if (!version.empty()) lines.push_back("AppVersion=" + version);
-        lines.insert(lines.end(), {"[AutoPilot.0]", "AirspeedValue=250", "[Plane.0]",
-                                   "Aircraft=Boeing 737-400", "[DateTimeSeason]", "Hours=14",
-                                   "Minutes=37", "[GPS_Engine]"});
+        lines.insert(lines.end(),
+                     {"[AutoPilot.0]", "AirspeedValue=250", "[Plane.0]", "Aircraft=Boeing 737-400",
+                      "[DateTimeSeason]", "Hours=14", "Minutes=37", "[GPS_Engine]"});
         if (!plan.empty()) lines.push_back("Filename=" + plan);
         tmp.write("user/" + name, lines);
         return tmp / ("user/" + name);
@@ -184,7 +184,7 @@ TEST_F(OpenFlt, CancelChangesNothing) {
 }
 
 class DepartureTime : public ::testing::Test {
-protected:
+  protected:
     std::string at(const std::string& hours, const std::string& minutes) {
         tmp.write("t.flt", {"[DateTimeSeason]", "Hours=" + hours, "Minutes=" + minutes});
         return DEP_TM(tmp / "t.flt");

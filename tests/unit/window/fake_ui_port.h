@@ -16,7 +16,7 @@
 namespace vell::testing {
 
 class FakeUiPort : public UiPort {
-public:
+  public:
     std::deque<std::optional<FileChoice>> openAnswers;
     std::vector<FileDialogRequest> openRequests;
     int modalShown = 0;
@@ -26,7 +26,8 @@ public:
     // Queues a choice of path (the bare name is its last component).
     void answerOpen(const std::string& path) {
         auto cut = path.find_last_of("/\\");
-        openAnswers.push_back(FileChoice{path, cut == std::string::npos ? path : path.substr(cut + 1)});
+        openAnswers.push_back(
+            FileChoice{path, cut == std::string::npos ? path : path.substr(cut + 1)});
     }
     void answerCancel() { openAnswers.push_back(std::nullopt); }
 
@@ -55,7 +56,7 @@ public:
 
 // A folder of its own under the system's temporary folder, removed at the end.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
@@ -71,7 +72,9 @@ public:
 
     std::string path() const { return path_.string(); }
     // A path below the folder, components joined with the host separator.
-    std::string operator/(const std::string& rel) const { return (path_ / rel).make_preferred().string(); }
+    std::string operator/(const std::string& rel) const {
+        return (path_ / rel).make_preferred().string();
+    }
 
     // Writes lines ended by CR LF; creates the parent folders.
     void write(const std::string& rel, const std::vector<std::string>& lines) const {
@@ -82,7 +85,7 @@ public:
     }
     void mkdir(const std::string& rel) const { std::filesystem::create_directories(path_ / rel); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

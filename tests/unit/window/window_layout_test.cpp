@@ -58,7 +58,8 @@ const Design kDesign[] = {
     {"Txt_Freq(2)", "", "Default Frequency NAV2 active if avl."},
     {"Txt_Freq(3)", "", "Default Frequency NAV2 standby if avl."},
     {"Txt_Freq(4)", "", "Default Frequency NADF if avl."},
-    {"Chk_APT_Data", "Add D&estination Data", "Add FS 200X Data of Destination Airport if available .."},
+    {"Chk_APT_Data", "Add D&estination Data",
+     "Add FS 200X Data of Destination Airport if available .."},
     {"Txt_GDist", "", "Ground distance of the Route (NM).."},
     {"Picture1", "", ""},
     {"Opt_FS9", "FS 2004", ""},
@@ -115,7 +116,9 @@ const Design kDesign[] = {
     {"Lbl_ACFT", "FS 2004 Aircraft:", ""},
     {"Lst_BRF", "", ""},
     {"CMDialog1", "", ""},
-    {"Cmd_Sel_BRF", "Select &Briefing file", "Select here the *.txt file exported as Output-File in KIV or any Briefing file  to copy as *.brf file .."},
+    {"Cmd_Sel_BRF", "Select &Briefing file",
+     "Select here the *.txt file exported as Output-File in KIV or any Briefing file  to copy as "
+     "*.brf file .."},
     {"Txt_Sel_BRF", "", "Brieving-File.."},
     {"Chk_Auto_BRF", "&Auto - Briefing ..", "Generates a briefing File, using the FS Plan.."},
     {"Txt_Sel_FSPath", "", "Flight Path.."},
@@ -156,7 +159,7 @@ const Design kDesign[] = {
 };
 
 class WindowLayout : public ::testing::Test {
-protected:
+  protected:
     testing::FakeUiPort ui;
     Host host;
     Frm_Vell13 f{ui, host};
@@ -229,7 +232,8 @@ TEST_F(WindowLayout, MenuTreeInTableOrder) {
     EXPECT_EQ(names(f.mnu_PREF), (std::vector<std::string>{"mnu_Standard(0)", "mnu_Standard(1)",
                                                            "mnu_Standard(2)", "mnu_Standard(3)"}));
     EXPECT_EQ(names(f.mnu_path), (std::vector<std::string>{"mnu_myfiles", "mnu_fs9", "mnu_fs8"}));
-    EXPECT_EQ(names(f.mnu_general), (std::vector<std::string>{"mnu_about", "mnu_help", "mnu_help_d"}));
+    EXPECT_EQ(names(f.mnu_general),
+              (std::vector<std::string>{"mnu_about", "mnu_help", "mnu_help_d"}));
     EXPECT_TRUE(f.t01.separator());
 }
 
@@ -252,12 +256,12 @@ TEST_F(WindowLayout, InitialValuesAndFlags) {
         }
     }
 
-    std::set<Field*> readOnly = {&f.Txt_DEP, &f.Txt_DES, &f.Txt_DEPNAME, &f.Txt_DESNAME,
-                                 &f.Txt_GCDist, &f.Txt_GDist, &f.Txt_DepartureTm, &f.Txt_ACFT,
-                                 &f.Txt_Sel_FSPath, &f.Txt_Sel_FSFLT, &f.Txt_Sel_Flightplan,
-                                 &f.Txt_Sel_BRF, &f.Txt_Status};
-    std::set<Field*> working = {&f.File1,       &f.File2,      &f.Lst_BRF,     &f.Lst_Fplbrf,
-                                &f.Lst_FS_APT,  &f.Lst_FS_APT2, &f.Lst_ACFT,   &f.Lbl_Path};
+    std::set<Field*> readOnly = {
+        &f.Txt_DEP,        &f.Txt_DES,       &f.Txt_DEPNAME,        &f.Txt_DESNAME,
+        &f.Txt_GCDist,     &f.Txt_GDist,     &f.Txt_DepartureTm,    &f.Txt_ACFT,
+        &f.Txt_Sel_FSPath, &f.Txt_Sel_FSFLT, &f.Txt_Sel_Flightplan, &f.Txt_Sel_BRF};
+    std::set<Field*> working = {&f.File1,      &f.File2,       &f.Lst_BRF,  &f.Lst_Fplbrf,
+                                &f.Lst_FS_APT, &f.Lst_FS_APT2, &f.Lst_ACFT, &f.Lbl_Path};
     std::set<Field*> fixedLists = {&f.Lst_FS_APT, &f.Lst_FS_APT2, &f.Lst_Fplbrf};
     std::set<Field*> graphical = {&f.Cmd_KIV, &f.Cmd_PROC_COPY, &f.Cmd_Sel_FSFLT, &f.Cmd_OK2,
                                   &f.Chk_FS_Apt};

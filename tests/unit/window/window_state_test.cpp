@@ -10,7 +10,7 @@ namespace vell {
 namespace {
 
 class WindowState : public ::testing::Test {
-protected:
+  protected:
     testing::FakeUiPort ui;
     Host host;
     Frm_Vell13 f{ui, host};
