@@ -1,8 +1,7 @@
 // What a person does at the window: clicks, values set, typing, leaving a
 // field, choosing a list entry and single keys.
-#include "scenario_run.h"
-
 #include "field_props.h"
+#include "scenario_run.h"
 
 namespace vell::scenario {
 
@@ -101,10 +100,18 @@ void ScenarioRun::set(const ScriptLine& line) {
     Field& fld = field(arg(line, 1));
     const std::string value = arg(line, 2);
     switch (fld.kind()) {
-        case FieldKind::TextBox: static_cast<TextBox&>(fld).setText(value); return;
-        case FieldKind::ComboBox: static_cast<ComboBox&>(fld).setText(value); return;
-        case FieldKind::Label: static_cast<Label&>(fld).setCaption(value); return;
-        case FieldKind::FolderList: static_cast<FolderList&>(fld).setPath(value); return;
+        case FieldKind::TextBox:
+            static_cast<TextBox&>(fld).setText(value);
+            return;
+        case FieldKind::ComboBox:
+            static_cast<ComboBox&>(fld).setText(value);
+            return;
+        case FieldKind::Label:
+            static_cast<Label&>(fld).setCaption(value);
+            return;
+        case FieldKind::FolderList:
+            static_cast<FolderList&>(fld).setPath(value);
+            return;
         case FieldKind::CheckBox: {
             if (value != "0" && value != "1" && value != "2")
                 fail("a check box value is 0 or 1, not " + quote(value));
@@ -112,7 +119,8 @@ void ScenarioRun::set(const ScriptLine& line) {
             return;
         }
         case FieldKind::OptionButton: {
-            if (value != "0" && value != "1") fail("an option button value is 1 or 0, not " + quote(value));
+            if (value != "0" && value != "1")
+                fail("an option button value is 1 or 0, not " + quote(value));
             static_cast<OptionButton&>(fld).setValue(value == "1");
             return;
         }
@@ -166,7 +174,8 @@ void ScenarioRun::select(const ScriptLine& line) {
     Field& fld = field(arg(line, 1));
     auto* list = dynamic_cast<ListField*>(&fld);
     if (list == nullptr)
-        fail(fld.name() + " is a " + kindName(fld.kind()) + "; select takes a list, combo box or file list");
+        fail(fld.name() + " is a " + kindName(fld.kind()) +
+             "; select takes a list, combo box or file list");
     int index = parseNumber(arg(line, 2), "the entry index");
     if (!reachable(fld)) return;
     needEntry(*list, index);

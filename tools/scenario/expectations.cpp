@@ -1,10 +1,9 @@
 // What a scenario expects of the window, the dialogs shown and the disk.
 // A failing expectation stops the scenario with the expected and the
 // actual value.
-#include "scenario_run.h"
-
 #include "field_props.h"
 #include "platform/files.h"
+#include "scenario_run.h"
 #include "text_diff.h"
 
 namespace vell::scenario {
@@ -43,9 +42,11 @@ void ScenarioRun::expect(const ScriptLine& line) {
     if (what == "nofile" || what == "dir" || what == "nodir") {
         needArgs(line, 3, "expect nofile|dir|nodir PATH");
         const std::string path = arg(line, 2);
-        if (what == "nofile" && files::fileExists(path)) fail("the file " + quote(path) + " exists");
+        if (what == "nofile" && files::fileExists(path))
+            fail("the file " + quote(path) + " exists");
         if (what == "dir" && !files::folderExists(path)) fail("there is no folder " + quote(path));
-        if (what == "nodir" && files::folderExists(path)) fail("the folder " + quote(path) + " exists");
+        if (what == "nodir" && files::folderExists(path))
+            fail("the folder " + quote(path) + " exists");
         return;
     }
     if (what == "dialog") return expectDialog(line);
@@ -55,7 +56,8 @@ void ScenarioRun::expect(const ScriptLine& line) {
         int shown = static_cast<int>(ui_.dialogs().size());
         if (n != shown) {
             std::string kinds;
-            for (const DialogRecord& d : ui_.dialogs()) kinds += std::string(kinds.empty() ? "" : ", ") + kindWord(d.kind);
+            for (const DialogRecord& d : ui_.dialogs())
+                kinds += std::string(kinds.empty() ? "" : ", ") + kindWord(d.kind);
             fail("dialogs: expected " + std::to_string(n) + ", actual " + std::to_string(shown) +
                  (kinds.empty() ? "" : " (" + kinds + ")"));
         }
@@ -70,7 +72,8 @@ void ScenarioRun::expect(const ScriptLine& line) {
     if (what == "pointer") {
         needArgs(line, 3, "expect pointer busy|normal");
         const std::string state = arg(line, 2);
-        if (state != "busy" && state != "normal") fail("the pointer is busy or normal, not " + quote(state));
+        if (state != "busy" && state != "normal")
+            fail("the pointer is busy or normal, not " + quote(state));
         return compare("the pointer", state, window().busy() ? "busy" : "normal");
     }
     if (what == "closed") {
@@ -135,7 +138,8 @@ void ScenarioRun::expectFile(const ScriptLine& line) {
             fail("the file " + quote(path) + " does not contain " + quote(expected));
         return;
     }
-    if (auto diff = firstDifference(expected, *bytes)) fail("the file " + quote(path) + ", " + *diff);
+    if (auto diff = firstDifference(expected, *bytes))
+        fail("the file " + quote(path) + ", " + *diff);
 }
 
 void ScenarioRun::expectDialog(const ScriptLine& line) {
@@ -185,7 +189,8 @@ void ScenarioRun::expectDialog(const ScriptLine& line) {
             compare(of + "title", arg(line, 4), d->title);
             compare(of + "default", arg(line, 5), d->defaultText);
             return;
-        case DialogKind::Modal: return;
+        case DialogKind::Modal:
+            return;
     }
 }
 
@@ -193,7 +198,7 @@ void ScenarioRun::expectFocus(const ScriptLine& line) {
     needArgs(line, 3, "expect focus NAME");
     const std::string name = arg(line, 2);
     Field* actual = focusNow();
-    const std::string actualName = actual == nullptr  ? std::string("none")
+    const std::string actualName = actual == nullptr   ? std::string("none")
                                    : inDialog(*actual) ? "Frm_TEXTED." + actual->name()
                                                        : actual->name();
     if (name == "none" && !line.args[2].quoted) {

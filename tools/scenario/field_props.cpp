@@ -6,12 +6,17 @@ namespace vell::scenario {
 
 namespace {
 
-std::string flag(bool b) { return b ? "1" : "0"; }
+std::string flag(bool b) {
+    return b ? "1" : "0";
+}
 
-PropertyValue ok(std::string value) { return {true, std::move(value), {}}; }
+PropertyValue ok(std::string value) {
+    return {true, std::move(value), {}};
+}
 
 PropertyValue none(const Field& field, const std::string& property) {
-    return {false, {}, field.name() + " is a " + kindName(field.kind()) + ", which has no " + property};
+    return {
+        false, {}, field.name() + " is a " + kindName(field.kind()) + ", which has no " + property};
 }
 
 // "item(3)" gives 3; anything else nothing.
@@ -30,19 +35,32 @@ bool itemIndex(const std::string& property, int& index) {
 
 const char* kindName(FieldKind kind) {
     switch (kind) {
-        case FieldKind::TextBox: return "text box";
-        case FieldKind::Label: return "label";
-        case FieldKind::CheckBox: return "check box";
-        case FieldKind::OptionButton: return "option button";
-        case FieldKind::CommandButton: return "command button";
-        case FieldKind::ListBox: return "list box";
-        case FieldKind::ComboBox: return "combo box";
-        case FieldKind::FolderList: return "folder list";
-        case FieldKind::FileList: return "file list";
-        case FieldKind::Frame: return "frame";
-        case FieldKind::MenuItem: return "menu item";
-        case FieldKind::Image: return "image";
-        case FieldKind::DialogComponent: return "dialog component";
+        case FieldKind::TextBox:
+            return "text box";
+        case FieldKind::Label:
+            return "label";
+        case FieldKind::CheckBox:
+            return "check box";
+        case FieldKind::OptionButton:
+            return "option button";
+        case FieldKind::CommandButton:
+            return "command button";
+        case FieldKind::ListBox:
+            return "list box";
+        case FieldKind::ComboBox:
+            return "combo box";
+        case FieldKind::FolderList:
+            return "folder list";
+        case FieldKind::FileList:
+            return "file list";
+        case FieldKind::Frame:
+            return "frame";
+        case FieldKind::MenuItem:
+            return "menu item";
+        case FieldKind::Image:
+            return "image";
+        case FieldKind::DialogComponent:
+            return "dialog component";
     }
     return "field";
 }
@@ -69,7 +87,8 @@ PropertyValue readProperty(const Field& field, const std::string& property) {
         return none(field, property);
     }
     if (property == "value") {
-        if (const auto* c = dynamic_cast<const CheckBox*>(&field)) return ok(std::to_string(c->value()));
+        if (const auto* c = dynamic_cast<const CheckBox*>(&field))
+            return ok(std::to_string(c->value()));
         if (const auto* o = dynamic_cast<const OptionButton*>(&field)) return ok(flag(o->value()));
         return none(field, property);
     }
@@ -109,12 +128,17 @@ PropertyValue readProperty(const Field& field, const std::string& property) {
             return none(field, "items");
         }
         if (index >= count)
-            return {false, {}, field.name() + " has no " + property + ": it holds " +
-                                   std::to_string(count) + " entries"};
+            return {false,
+                    {},
+                    field.name() + " has no " + property + ": it holds " + std::to_string(count) +
+                        " entries"};
         return ok(entry);
     }
-    return {false, {}, "unknown property " + property + " (text, caption, value, enabled, visible, "
-                       "checked, index, count, item(I), path, pattern)"};
+    return {false,
+            {},
+            "unknown property " + property +
+                " (text, caption, value, enabled, visible, "
+                "checked, index, count, item(I), path, pattern)"};
 }
 
 }  // namespace vell::scenario

@@ -31,10 +31,12 @@ int main(int argc, char** argv) {
             std::printf("PASS %s\n", name.c_str());
         } else {
             ++failed;
-            std::printf("FAIL %s: %s:%d: %s\n", name.c_str(), path.c_str(), out.line, out.message.c_str());
+            std::printf("FAIL %s: %s:%d: %s\n", name.c_str(), path.c_str(), out.line,
+                        out.message.c_str());
         }
         std::fflush(stdout);
-        if (keep && !out.root.empty()) std::fprintf(stderr, "%s: kept %s\n", name.c_str(), out.root.c_str());
+        if (keep && !out.root.empty())
+            std::fprintf(stderr, "%s: kept %s\n", name.c_str(), out.root.c_str());
     }
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;

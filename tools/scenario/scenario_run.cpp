@@ -20,7 +20,8 @@ void writeBytes(const std::string& path, const std::string& bytes) {
     stdfs::path p(path);
     std::error_code ec;
     if (p.has_parent_path()) stdfs::create_directories(p.parent_path(), ec);
-    if (ec) fail("cannot create the folder " + quote(p.parent_path().string()) + ": " + ec.message());
+    if (ec)
+        fail("cannot create the folder " + quote(p.parent_path().string()) + ": " + ec.message());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
@@ -29,12 +30,15 @@ void writeBytes(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-void fail(const std::string& what) { throw ScenarioFailure(what); }
+void fail(const std::string& what) {
+    throw ScenarioFailure(what);
+}
 
 int parseNumber(const std::string& text, const char* what) {
     std::size_t i = 0;
     if (!text.empty() && text[0] == '-') i = 1;
-    if (i == text.size() || text.size() > 10) fail(std::string(what) + " must be a whole number, not " + quote(text));
+    if (i == text.size() || text.size() > 10)
+        fail(std::string(what) + " must be a whole number, not " + quote(text));
     for (; i < text.size(); ++i)
         if (!std::isdigit(static_cast<unsigned char>(text[i])))
             fail(std::string(what) + " must be a whole number, not " + quote(text));
@@ -42,7 +46,9 @@ int parseNumber(const std::string& text, const char* what) {
 }
 
 ScenarioRun::ScenarioRun(std::string root, std::function<void(Frm_Vell13&)> extraWiring)
-    : root_(std::move(root)), extraWiring_(std::move(extraWiring)), programFolder_(root_ + SEP + "prog") {
+    : root_(std::move(root)),
+      extraWiring_(std::move(extraWiring)),
+      programFolder_(root_ + SEP + "prog") {
     host_.registry = &registry_;
     ui_.runModal = [this](const Answer& a, Frm_TEXTED& dialog) { runModalBlock(a, dialog); };
 }
@@ -50,7 +56,8 @@ ScenarioRun::ScenarioRun(std::string root, std::function<void(Frm_Vell13&)> extr
 void ScenarioRun::run(const std::vector<ScriptLine>& lines) {
     runLines(lines);
     std::vector<Answer> left = ui_.pending();
-    if (!left.empty()) throw ScenarioFailure(left.front().describe() + " was never used", left.front().line);
+    if (!left.empty())
+        throw ScenarioFailure(left.front().describe() + " was never used", left.front().line);
 }
 
 void ScenarioRun::runLines(const std::vector<ScriptLine>& lines) {
@@ -244,13 +251,17 @@ void ScenarioRun::answer(const ScriptLine& line) {
                             : kind == "save" ? "answer save PATH|cancel"
                                              : "answer input \"TEXT\"|cancel";
         needArgs(line, 3, usage);
-        a.kind = kind == "open" ? DialogKind::Open : kind == "save" ? DialogKind::Save : DialogKind::Input;
+        a.kind = kind == "open"   ? DialogKind::Open
+                 : kind == "save" ? DialogKind::Save
+                                  : DialogKind::Input;
         a.cancel = isWord(line, 2, "cancel");
         if (!a.cancel) a.text = arg(line, 2);
     } else if (kind == "msgbox") {
         needArgs(line, 3, "answer msgbox OK|Yes|No|Cancel");
         auto button = parseAnswer(line.args[2].text);
-        if (!button) fail("a message box is answered OK, Yes, No or Cancel, not " + quote(line.args[2].text));
+        if (!button)
+            fail("a message box is answered OK, Yes, No or Cancel, not " +
+                 quote(line.args[2].text));
         a.kind = DialogKind::MsgBox;
         a.button = *button;
     } else {

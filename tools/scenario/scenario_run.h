@@ -17,7 +17,7 @@
 namespace vell::scenario {
 
 class ScenarioRun {
-public:
+  public:
     ScenarioRun(std::string root, std::function<void(Frm_Vell13&)> extraWiring = {});
     ScenarioRun(const ScenarioRun&) = delete;
     ScenarioRun& operator=(const ScenarioRun&) = delete;
@@ -29,7 +29,7 @@ public:
     // The line being run (for failures raised deep inside the program).
     int currentLine() const { return currentLine_; }
 
-private:
+  private:
     void runLines(const std::vector<ScriptLine>& lines);
     void exec(const ScriptLine& line);
 

@@ -6,7 +6,9 @@ namespace vell::scenario {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool isIgnorable(std::string_view line) {
     std::size_t i = 0;
@@ -54,12 +56,23 @@ std::vector<Arg> tokenize(std::string_view line, int lineNumber) {
                     char n = line[i + 1];
                     char e = 0;
                     switch (n) {
-                        case '"': e = '"'; break;
-                        case '\\': e = '\\'; break;
-                        case 'r': e = '\r'; break;
-                        case 'n': e = '\n'; break;
-                        case 't': e = '\t'; break;
-                        default: break;
+                        case '"':
+                            e = '"';
+                            break;
+                        case '\\':
+                            e = '\\';
+                            break;
+                        case 'r':
+                            e = '\r';
+                            break;
+                        case 'n':
+                            e = '\n';
+                            break;
+                        case 't':
+                            e = '\t';
+                            break;
+                        default:
+                            break;
                     }
                     if (e != 0) {
                         arg.text += e;
@@ -128,10 +141,18 @@ std::string quote(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             case '\\': {
                 // Doubled only where it would read as an escape.
                 // At the end it would read as an escaped closing quote.

@@ -24,11 +24,11 @@ struct ScriptLine {
 
 // A line the runner cannot read; carries the line number.
 class ScriptError : public std::runtime_error {
-public:
+  public:
     ScriptError(int line, const std::string& what) : std::runtime_error(what), line_(line) {}
     int line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 

@@ -17,22 +17,31 @@ std::string lowered(std::string s) {
 
 bool offers(MsgButtons buttons, MsgAnswer answer) {
     switch (buttons) {
-        case MsgButtons::OK: return answer == MsgAnswer::OK;
-        case MsgButtons::YesNo: return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
-        case MsgButtons::OKCancel: return answer == MsgAnswer::OK || answer == MsgAnswer::Cancel;
-        case MsgButtons::YesNoCancel: return answer != MsgAnswer::OK;
+        case MsgButtons::OK:
+            return answer == MsgAnswer::OK;
+        case MsgButtons::YesNo:
+            return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
+        case MsgButtons::OKCancel:
+            return answer == MsgAnswer::OK || answer == MsgAnswer::Cancel;
+        case MsgButtons::YesNoCancel:
+            return answer != MsgAnswer::OK;
     }
     return false;
 }
 
 std::string describe(const DialogRecord& d) {
     switch (d.kind) {
-        case DialogKind::Open: return "an open-file dialog " + quote(d.title);
-        case DialogKind::Save: return "a save-file dialog " + quote(d.title);
+        case DialogKind::Open:
+            return "an open-file dialog " + quote(d.title);
+        case DialogKind::Save:
+            return "a save-file dialog " + quote(d.title);
         case DialogKind::MsgBox:
-            return std::string("a message box ") + quote(d.text) + " (" + buttonsWord(d.buttons) + ")";
-        case DialogKind::Input: return "an input box " + quote(d.prompt);
-        case DialogKind::Modal: return "the modal dialog Frm_TEXTED";
+            return std::string("a message box ") + quote(d.text) + " (" + buttonsWord(d.buttons) +
+                   ")";
+        case DialogKind::Input:
+            return "an input box " + quote(d.prompt);
+        case DialogKind::Modal:
+            return "the modal dialog Frm_TEXTED";
     }
     return "a dialog";
 }
@@ -47,56 +56,74 @@ std::string lastComponent(const std::string& path) {
 
 const char* kindWord(DialogKind kind) {
     switch (kind) {
-        case DialogKind::Open: return "open";
-        case DialogKind::Save: return "save";
-        case DialogKind::MsgBox: return "msgbox";
-        case DialogKind::Input: return "input";
-        case DialogKind::Modal: return "modal";
+        case DialogKind::Open:
+            return "open";
+        case DialogKind::Save:
+            return "save";
+        case DialogKind::MsgBox:
+            return "msgbox";
+        case DialogKind::Input:
+            return "input";
+        case DialogKind::Modal:
+            return "modal";
     }
     return "?";
 }
 
 const char* buttonsWord(MsgButtons buttons) {
     switch (buttons) {
-        case MsgButtons::OK: return "OK";
-        case MsgButtons::YesNo: return "YesNo";
-        case MsgButtons::OKCancel: return "OKCancel";
-        case MsgButtons::YesNoCancel: return "YesNoCancel";
+        case MsgButtons::OK:
+            return "OK";
+        case MsgButtons::YesNo:
+            return "YesNo";
+        case MsgButtons::OKCancel:
+            return "OKCancel";
+        case MsgButtons::YesNoCancel:
+            return "YesNoCancel";
     }
     return "?";
 }
 
 const char* iconWord(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::None: return "none";
-        case MsgIcon::Information: return "information";
-        case MsgIcon::Exclamation: return "exclamation";
-        case MsgIcon::Question: return "question";
-        case MsgIcon::Critical: return "critical";
+        case MsgIcon::None:
+            return "none";
+        case MsgIcon::Information:
+            return "information";
+        case MsgIcon::Exclamation:
+            return "exclamation";
+        case MsgIcon::Question:
+            return "question";
+        case MsgIcon::Critical:
+            return "critical";
     }
     return "?";
 }
 
 const char* answerWord(MsgAnswer answer) {
     switch (answer) {
-        case MsgAnswer::OK: return "OK";
-        case MsgAnswer::Yes: return "Yes";
-        case MsgAnswer::No: return "No";
-        case MsgAnswer::Cancel: return "Cancel";
+        case MsgAnswer::OK:
+            return "OK";
+        case MsgAnswer::Yes:
+            return "Yes";
+        case MsgAnswer::No:
+            return "No";
+        case MsgAnswer::Cancel:
+            return "Cancel";
     }
     return "?";
 }
 
 std::optional<MsgButtons> parseButtons(const std::string& word) {
-    for (MsgButtons b : {MsgButtons::OK, MsgButtons::YesNo, MsgButtons::OKCancel,
-                         MsgButtons::YesNoCancel})
+    for (MsgButtons b :
+         {MsgButtons::OK, MsgButtons::YesNo, MsgButtons::OKCancel, MsgButtons::YesNoCancel})
         if (word == buttonsWord(b)) return b;
     return std::nullopt;
 }
 
 std::optional<MsgIcon> parseIcon(const std::string& word) {
-    for (MsgIcon i : {MsgIcon::None, MsgIcon::Information, MsgIcon::Exclamation,
-                      MsgIcon::Question, MsgIcon::Critical})
+    for (MsgIcon i : {MsgIcon::None, MsgIcon::Information, MsgIcon::Exclamation, MsgIcon::Question,
+                      MsgIcon::Critical})
         if (word == iconWord(i)) return i;
     return std::nullopt;
 }
@@ -112,18 +139,26 @@ std::string Answer::describe() const {
     switch (kind) {
         case DialogKind::Open:
         case DialogKind::Save:
-        case DialogKind::Input: s += cancel ? " cancel" : " " + quote(text); break;
-        case DialogKind::MsgBox: s += std::string(" ") + answerWord(button); break;
-        case DialogKind::Modal: break;
+        case DialogKind::Input:
+            s += cancel ? " cancel" : " " + quote(text);
+            break;
+        case DialogKind::MsgBox:
+            s += std::string(" ") + answerWord(button);
+            break;
+        case DialogKind::Modal:
+            break;
     }
     return s + " (line " + std::to_string(line) + ")";
 }
 
-void ScriptedUiPort::queue(Answer answer) { queues_.back().push_back(std::move(answer)); }
+void ScriptedUiPort::queue(Answer answer) {
+    queues_.back().push_back(std::move(answer));
+}
 
 std::vector<Answer> ScriptedUiPort::pending() const {
     std::vector<Answer> all;
-    for (auto q = queues_.rbegin(); q != queues_.rend(); ++q) all.insert(all.end(), q->begin(), q->end());
+    for (auto q = queues_.rbegin(); q != queues_.rend(); ++q)
+        all.insert(all.end(), q->begin(), q->end());
     return all;
 }
 
@@ -233,9 +268,9 @@ void ScriptedUiPort::showModal(Frm_TEXTED& dialog) {
     std::deque<Answer> left = std::move(queues_.back());
     queues_.pop_back();
     if (!left.empty())
-        throw ScenarioFailure("the modal block left " + left.front().describe() + " unused", a.line);
-    if (dialog.shown())
-        throw ScenarioFailure("the modal block did not close Frm_TEXTED", a.line);
+        throw ScenarioFailure("the modal block left " + left.front().describe() + " unused",
+                              a.line);
+    if (dialog.shown()) throw ScenarioFailure("the modal block did not close Frm_TEXTED", a.line);
 }
 
 }  // namespace vell::scenario

@@ -18,19 +18,19 @@ namespace vell::scenario {
 // answer, an answer of the wrong kind). It unwinds through the handlers
 // back to the runner, which reports it; the program never catches it.
 class ScenarioFailure : public std::runtime_error {
-public:
+  public:
     explicit ScenarioFailure(const std::string& what, int line = 0)
         : std::runtime_error(what), line_(line) {}
     // The scenario line at fault; 0 when it is the line being run.
     int line() const { return line_; }
 
-private:
+  private:
     int line_;
 };
 
 enum class DialogKind { Open, Save, MsgBox, Input, Modal };
 
-const char* kindWord(DialogKind kind);  // "open", "save", "msgbox", "input", "modal"
+const char* kindWord(DialogKind kind);        // "open", "save", "msgbox", "input", "modal"
 const char* buttonsWord(MsgButtons buttons);  // "OK", "YesNo", "OKCancel", "YesNoCancel"
 const char* iconWord(MsgIcon icon);           // "none", "information", ...
 const char* answerWord(MsgAnswer answer);     // "OK", "Yes", "No", "Cancel"
@@ -67,7 +67,7 @@ struct DialogRecord {
 };
 
 class ScriptedUiPort : public UiPort {
-public:
+  public:
     // Queues an answer for the next dialog of its kind. While a modal block
     // runs, its answers go to a queue of their own, asked first.
     void queue(Answer answer);
@@ -93,7 +93,7 @@ public:
     void doEvents() override { ++doEvents_; }
     void openHelp(const std::string& helpFile) override { helpOpened_.push_back(helpFile); }
 
-private:
+  private:
     // The next answer, which must be of the kind; throws ScenarioFailure.
     Answer take(DialogKind kind, const std::string& what);
     const Answer* front() const;

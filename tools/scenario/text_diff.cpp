@@ -22,7 +22,9 @@ std::vector<std::string_view> linesWithEnds(std::string_view s) {
     return lines;
 }
 
-std::string lineCount(std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); }
+std::string lineCount(std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " line" : " lines");
+}
 
 }  // namespace
 
@@ -36,9 +38,11 @@ std::optional<std::string> firstDifference(std::string_view expected, std::strin
         if (i < e.size() && i < a.size() && el == al) continue;
         std::string where = "line " + std::to_string(i + 1) + ": ";
         if (i >= a.size())
-            return where + "expected " + quote(el) + ", actual end of file (" + lineCount(a.size()) + ")";
+            return where + "expected " + quote(el) + ", actual end of file (" +
+                   lineCount(a.size()) + ")";
         if (i >= e.size())
-            return where + "expected end of file (" + lineCount(e.size()) + "), actual " + quote(al);
+            return where + "expected end of file (" + lineCount(e.size()) + "), actual " +
+                   quote(al);
         return where + "expected " + quote(el) + ", actual " + quote(al);
     }
     return std::string("the texts differ");  // not reached: equal lines make equal texts
@@ -48,8 +52,8 @@ std::optional<std::string> firstDifference(const std::vector<std::string>& expec
                                            const std::vector<std::string>& actual) {
     for (std::size_t i = 0; i < expected.size() && i < actual.size(); ++i) {
         if (expected[i] != actual[i])
-            return "entry " + std::to_string(i) + ": expected " + quote(expected[i]) +
-                   ", actual " + quote(actual[i]);
+            return "entry " + std::to_string(i) + ": expected " + quote(expected[i]) + ", actual " +
+                   quote(actual[i]);
     }
     if (expected.size() == actual.size()) return std::nullopt;
     std::string s = "expected " + std::to_string(expected.size()) + " entries, actual " +

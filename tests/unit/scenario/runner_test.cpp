@@ -1,12 +1,13 @@
 // Whole scenarios against a window with a few handlers of the test's own:
 // dialogs answered and checked, the modal dialog, focus, disabled fields,
 // failures that name their line, and the temporary folder.
+#include "runner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <stdexcept>
 
-#include "runner.h"
 #include "window/frm_vell13.h"
 
 namespace vell::scenario {
@@ -18,10 +19,12 @@ void askingHandlers(Frm_Vell13& f) {
     f.Image1.LostFocus = [&f] {
         std::string name = f.ui.inputBox("Input Name of new foder:", "CREATE FOLDER", "");
         if (name.empty()) return;
-        auto chosen = f.ui.openFile({"Open Flight", "FS Flight-Files (*.FLT)|*.FLT", name, "*.FLT"});
+        auto chosen =
+            f.ui.openFile({"Open Flight", "FS Flight-Files (*.FLT)|*.FLT", name, "*.FLT"});
         if (!chosen) return;
         f.Txt_Title.setText(chosen->name);
-        MsgAnswer a = f.ui.messageBox("Keep it?", MsgButtons::YesNo, MsgIcon::Question, "FS200x_Vellmaster");
+        MsgAnswer a =
+            f.ui.messageBox("Keep it?", MsgButtons::YesNo, MsgIcon::Question, "FS200x_Vellmaster");
         f.Txt_Status.setText(a == MsgAnswer::Yes ? "kept" : "dropped");
         f.ui.messageBox("Done", MsgButtons::OK, MsgIcon::Information, "FS200x_Vellmaster");
     };
@@ -62,9 +65,11 @@ TEST(ScenarioRunner, ADialogWithoutAnswerFailsAtTheActionAndUnusedAnswersFail) {
     Outcome out = runScenario("start\nanswer input \"a\"\nleave Image1\n", false, askingHandlers);
     EXPECT_FALSE(out.passed);
     EXPECT_EQ(out.line, 3);
-    EXPECT_NE(out.message.find("open-file dialog \"Open Flight\""), std::string::npos) << out.message;
+    EXPECT_NE(out.message.find("open-file dialog \"Open Flight\""), std::string::npos)
+        << out.message;
 
-    out = runScenario("start\nanswer input cancel\nanswer msgbox No\nleave Image1\n", false, askingHandlers);
+    out = runScenario("start\nanswer input cancel\nanswer msgbox No\nleave Image1\n", false,
+                      askingHandlers);
     EXPECT_FALSE(out.passed);
     EXPECT_EQ(out.line, 3);
     EXPECT_NE(out.message.find("never used"), std::string::npos) << out.message;
@@ -122,8 +127,9 @@ expect Lbl_LegICAO.caption ""
 }
 
 TEST(ScenarioRunner, AModalBlockMustCloseTheDialog) {
-    Outcome out = runScenario("start\nanswer modal <<\nset Frm_TEXTED.Text1 \"x\"\nend\nleave Image1\n",
-                              false, editorHandlers);
+    Outcome out =
+        runScenario("start\nanswer modal <<\nset Frm_TEXTED.Text1 \"x\"\nend\nleave Image1\n",
+                    false, editorHandlers);
     EXPECT_FALSE(out.passed);
     EXPECT_EQ(out.line, 2);
     EXPECT_EQ(out.message, "the modal block did not close Frm_TEXTED");
@@ -144,7 +150,9 @@ TEST(ScenarioRunner, DisabledFieldsAndTheirContentsIgnoreAPerson) {
     auto wiring = [](Frm_Vell13& f) {
         f.Frame_PLN_IMP.setEnabled(false);
         f.Cmd_KIV.Click = [&f] { f.ui.messageBox("imported", MsgButtons::OK, MsgIcon::None, "T"); };
-        f.Txt_CARR.LostFocus = [&f] { f.ui.messageBox("left", MsgButtons::OK, MsgIcon::None, "T"); };
+        f.Txt_CARR.LostFocus = [&f] {
+            f.ui.messageBox("left", MsgButtons::OK, MsgIcon::None, "T");
+        };
     };
     Outcome out = runScenario(R"(start
 click Cmd_KIV
@@ -160,11 +168,11 @@ expect Txt_CARR.text "DLH"
 }
 
 TEST(ScenarioRunner, UnknownNamesPropertiesAndValuesFail) {
-    for (const char* line : {"expect Txt_Nothing.text \"\"", "expect Txt_Title.caption \"\"",
-                             "expect Txt_Title.colour \"\"", "expect Lst_BRF.item(0) \"\"",
-                             "expect var FS10_PATH \"\"", "expect pointer hourglass",
-                             "expect front Txt_Title", "set Chk_WX \"yes\"", "select Lst_BRF 0",
-                             "answer msgbox Maybe", "frobnicate"}) {
+    for (const char* line :
+         {"expect Txt_Nothing.text \"\"", "expect Txt_Title.caption \"\"",
+          "expect Txt_Title.colour \"\"", "expect Lst_BRF.item(0) \"\"",
+          "expect var FS10_PATH \"\"", "expect pointer hourglass", "expect front Txt_Title",
+          "set Chk_WX \"yes\"", "select Lst_BRF 0", "answer msgbox Maybe", "frobnicate"}) {
         Outcome out = runScenario(std::string("start\n") + line + "\n", false);
         EXPECT_FALSE(out.passed) << line;
         EXPECT_EQ(out.line, 2) << line;

@@ -1,8 +1,9 @@
 // Reading scenario files: arguments and quotes, escapes, blocks, comments,
 // $ROOT and $SEP, and the quoted values and differences of failure messages.
+#include "script.h"
+
 #include <gtest/gtest.h>
 
-#include "script.h"
 #include "text_diff.h"
 
 namespace vell::scenario {
@@ -106,9 +107,9 @@ TEST(ScenarioScript, RootAndSeparatorAreReplaced) {
 }
 
 TEST(ScenarioScript, QuotedValuesReadBackAsTheSameText) {
-    for (std::string s : {std::string("plain"), std::string("C:\\FS9\\flights"), std::string("a\\"),
-                          std::string("x\\ny"), std::string("q\"\r\n\t"), std::string("\\\\"),
-                          std::string("")}) {
+    for (std::string s :
+         {std::string("plain"), std::string("C:\\FS9\\flights"), std::string("a\\"),
+          std::string("x\\ny"), std::string("q\"\r\n\t"), std::string("\\\\"), std::string("")}) {
         std::string line = "x " + quote(s);
         auto args = tokenize(line, 1);
         ASSERT_EQ(args.size(), 2u) << line;

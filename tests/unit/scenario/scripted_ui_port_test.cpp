@@ -1,8 +1,8 @@
 // The scripted dialogs: answers taken in order and of the right kind, the
 // message box with OK alone, and the record of every request.
-#include <gtest/gtest.h>
-
 #include "scripted_ui_port.h"
+
+#include <gtest/gtest.h>
 
 namespace vell::scenario {
 namespace {
@@ -35,7 +35,8 @@ TEST(ScriptedUiPort, AnswersAreTakenInOrderAndRecordWhatWasAsked) {
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->path, "/fs9/flights/myflts/EDDF.FLT");
     EXPECT_EQ(chosen->name, "EDDF.FLT");
-    EXPECT_EQ(ui.saveFile({"Save", "Plans|*.PLN", "/fs9", ""}), std::optional<std::string>("/fs9/out.pln"));
+    EXPECT_EQ(ui.saveFile({"Save", "Plans|*.PLN", "/fs9", ""}),
+              std::optional<std::string>("/fs9/out.pln"));
     EXPECT_EQ(ui.inputBox("Name:", "CREATE FOLDER", "def"), "Summer");
     EXPECT_EQ(ui.messageBox("Sure?", MsgButtons::YesNo, MsgIcon::Question, "T"), MsgAnswer::No);
     ui.doEvents();
@@ -81,7 +82,8 @@ TEST(ScriptedUiPort, ADialogWithoutItsAnswerFailsTheScenario) {
         ui.saveFile({"Save plan", "", "", ""});
         FAIL() << "a save dialog took an input answer";
     } catch (const ScenarioFailure& e) {
-        EXPECT_NE(std::string(e.what()).find("answer input \"x\" (line 12)"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("answer input \"x\" (line 12)"), std::string::npos)
+            << e.what();
     }
     // Both were recorded as shown.
     EXPECT_EQ(ui.dialogs().size(), 3u);
@@ -92,7 +94,8 @@ TEST(ScriptedUiPort, AButtonTheBoxDoesNotOfferFails) {
     ui.queue(button(MsgAnswer::OK));
     EXPECT_THROW(ui.messageBox("?", MsgButtons::YesNo, MsgIcon::Question, "T"), ScenarioFailure);
     ui.queue(button(MsgAnswer::Cancel));
-    EXPECT_EQ(ui.messageBox("?", MsgButtons::YesNoCancel, MsgIcon::Question, "T"), MsgAnswer::Cancel);
+    EXPECT_EQ(ui.messageBox("?", MsgButtons::YesNoCancel, MsgIcon::Question, "T"),
+              MsgAnswer::Cancel);
     ui.queue(button(MsgAnswer::Yes));
     EXPECT_THROW(ui.messageBox("?", MsgButtons::OKCancel, MsgIcon::None, "T"), ScenarioFailure);
 }
