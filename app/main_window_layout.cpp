@@ -309,6 +309,7 @@ QWidget* MainWindow::buildFrameMode(QStackedWidget* place) {
 
     auto* copy = new QHBoxLayout;
     auto* status = make_.make<QPlainTextEdit>("Txt_Status", frame);
+    setDisplayLook(status);
     status->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     status->setFixedHeight(status->fontMetrics().lineSpacing() * 3 + 12);
     copy->addWidget(status, 1);

@@ -61,6 +61,16 @@ std::optional<QString> runFileDialog(QWidget* parent, const vell::FileDialogRequ
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
+// A message as a person reads it: the blanks that pad the end of each line
+// and the empty lines around it left out.
+QString displayText(const std::string& text) {
+    QStringList lines = toQtLines(text).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        while (line.endsWith(QLatin1Char(' '))) line.chop(1);
+    }
+    return lines.join(QLatin1Char('\n')).trimmed();
+}
+
 QMessageBox::Icon iconOf(vell::MsgIcon icon) {
     switch (icon) {
     case vell::MsgIcon::Information: return QMessageBox::Information;
@@ -107,7 +117,7 @@ vell::MsgAnswer QtUiPort::messageBox(const std::string& text, vell::MsgButtons b
                                      vell::MsgIcon icon, const std::string& title) {
     QMessageBox box(parent_);
     box.setWindowTitle(toQt(title.empty() ? std::string(vell::kAppTitle) : title));
-    box.setText(toQtLines(text).trimmed());
+    box.setText(displayText(text));
     box.setIcon(iconOf(icon));
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     QMessageBox::StandardButton escape = QMessageBox::Ok;
@@ -147,7 +157,7 @@ vell::MsgAnswer QtUiPort::messageBox(const std::string& text, vell::MsgButtons b
 std::string QtUiPort::inputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(parent_, toQt(title), toQtLines(prompt),
+    const QString answer = QInputDialog::getText(parent_, toQt(title), displayText(prompt),
                                                  QLineEdit::Normal, toQt(defaultText), &ok);
     return ok ? fromQt(answer) : std::string();
 }

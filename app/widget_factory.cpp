@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +19,15 @@
 namespace vellgui {
 
 QFont fixedPitchFont() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        // A desktop without a fixed font of its own: the generic one.
+        font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono"),
+                          QStringLiteral("Liberation Mono"), QStringLiteral("monospace")});
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    }
+    return font;
 }
 
 void setDisplayLook(QWidget* widget) {
