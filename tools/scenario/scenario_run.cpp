@@ -128,7 +128,13 @@ std::vector<std::string> ScenarioRun::blockLines(const ScriptLine& line) const {
 }
 
 Frm_Vell13& ScenarioRun::window() const {
-    if (!window_) fail("the window has not been started (start comes first)");
+    // Before start the window model exists in its design-time state: its
+    // fields can be looked at, and start runs its load handler.
+    if (!window_) {
+        host_.programFolder = programFolder_;
+        window_ = createMainWindow(ui_, host_);
+        if (extraWiring_) extraWiring_(*window_);
+    }
     return *window_;
 }
 
@@ -168,7 +174,7 @@ bool ScenarioRun::reachable(const Field& field) const {
 void ScenarioRun::program(const ScriptLine& line) {
     needArgs(line, 2, "program PATH");
     needNoBlock(line);
-    if (window_) fail("program must come before start");
+    if (started_) fail("program must come before start");
     programFolder_ = arg(line, 1);
 }
 
@@ -197,7 +203,7 @@ void ScenarioRun::writeRawFile(const ScriptLine& line) {
 void ScenarioRun::registry(const ScriptLine& line) {
     needArgs(line, 5, "registry HKLM|HKCU \"KEY\" \"VALUE NAME\" \"DATA\"");
     needNoBlock(line);
-    if (window_) fail("registry must come before start");
+    if (started_) fail("registry must come before start");
     RegistryRoot root;
     if (isWord(line, 1, "HKLM"))
         root = RegistryRoot::LocalMachine;
@@ -211,7 +217,7 @@ void ScenarioRun::registry(const ScriptLine& line) {
 void ScenarioRun::screen(const ScriptLine& line) {
     needArgs(line, 3, "screen WIDTH HEIGHT");
     needNoBlock(line);
-    if (window_) fail("screen must come before start");
+    if (started_) fail("screen must come before start");
     host_.screenWidth = parseNumber(arg(line, 1), "the screen width");
     host_.screenHeight = parseNumber(arg(line, 2), "the screen height");
 }
@@ -219,14 +225,13 @@ void ScenarioRun::screen(const ScriptLine& line) {
 void ScenarioRun::start(const ScriptLine& line) {
     needArgs(line, 1, "start");
     needNoBlock(line);
-    if (window_) fail("the window has been started already");
+    if (started_) fail("the window has been started already");
     std::error_code ec;
     stdfs::create_directories(stdfs::path(programFolder_), ec);
     if (ec) fail("cannot create the program folder " + quote(programFolder_) + ": " + ec.message());
+    started_ = true;
     host_.programFolder = programFolder_;
-    window_ = createMainWindow(ui_, host_);
-    if (extraWiring_) extraWiring_(*window_);
-    window_->load();
+    window().load();
 }
 
 // --- Answers ---------------------------------------------------------------

@@ -86,9 +86,10 @@ class ScenarioRun {
     std::function<void(Frm_Vell13&)> extraWiring_;
     std::string programFolder_;
     MemoryRegistry registry_;
-    Host host_;
-    ScriptedUiPort ui_;
-    std::unique_ptr<Frm_Vell13> window_;
+    mutable Host host_;
+    mutable ScriptedUiPort ui_;
+    mutable std::unique_ptr<Frm_Vell13> window_;
+    bool started_ = false;
     int currentLine_ = 0;
     // The dialog's field with the keyboard input. Kept apart from the main
     // window's, which keeps its own while the dialog is in front (moving
