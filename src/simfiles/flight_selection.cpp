@@ -18,4 +18,8 @@ void Dir1_Change(Frm_Vell13& f) {
     if (f.File1.count() >= 1) f.mnu_datalist.setEnabled(true);
 }
 
+void Reset_FORM(Frm_Vell13& f) {
+    (void)f;
+}
+
 }  // namespace vell
