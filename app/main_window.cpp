@@ -54,6 +54,12 @@ MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
     binder_ = std::make_unique<Binder>(this, std::move(context));
     binder_->bind(model_.fields());
 
+    // Wide enough for a line of airport notes; never larger than the screen.
+    QSize size = sizeHint().expandedTo(QSize(1040, 0));
+    if (const QScreen* screen = QApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
+
     QPointer<MainWindow> guard(this);
     model_.addObserver([guard] {
         if (guard) guard->mirrorWindowState();

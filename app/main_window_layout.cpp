@@ -61,23 +61,6 @@ QWidget* MainWindow::buildCentral() {
     layout->setContentsMargins(10, 8, 10, 6);
     layout->setSpacing(8);
 
-    // Heading: the logo beside the program's name.
-    auto* heading = new QHBoxLayout;
-    auto* logo = make_.make<QLabel>("Image1", central);
-    logo->setPixmap(pictures::logo(44, devicePixelRatioF()));
-    logo->setFixedSize(44, 44);
-    heading->addWidget(logo);
-    auto* name = new QLabel(QStringLiteral("Vellmaster"), central);
-    name->setObjectName(QStringLiteral("ui_name"));
-    name->setFont(scaled(name->font(), 1.6, true));
-    heading->addWidget(name);
-    auto* line = new QLabel(tr("Flights, plans and briefings for FS 2002 and FS 2004"), central);
-    line->setObjectName(QStringLiteral("ui_tagline"));
-    line->setEnabled(false);
-    heading->addWidget(line, 0, Qt::AlignBottom);
-    heading->addStretch(1);
-    layout->addLayout(heading);
-
     auto* body = new QHBoxLayout;
     body->setSpacing(10);
     body->addWidget(buildFlightColumn(central), 0);
@@ -109,6 +92,27 @@ QWidget* MainWindow::buildFlightColumn(QWidget* parent) {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
+
+    // Heading: the logo beside the program's name.
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(10);
+    auto* logo = make_.make<QLabel>("Image1", column);
+    logo->setPixmap(pictures::logo(48, devicePixelRatioF()));
+    logo->setFixedSize(48, 48);
+    heading->addWidget(logo);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(0);
+    auto* name = new QLabel(QStringLiteral("Vellmaster"), column);
+    name->setObjectName(QStringLiteral("ui_name"));
+    name->setFont(scaled(name->font(), 1.6, true));
+    names->addWidget(name);
+    auto* tagline = new QLabel(tr("Flights, plans and briefings for FS 2002 and FS 2004"), column);
+    tagline->setObjectName(QStringLiteral("ui_tagline"));
+    tagline->setFont(scaled(tagline->font(), 0.9));
+    tagline->setForegroundRole(QPalette::PlaceholderText);
+    names->addWidget(tagline);
+    heading->addLayout(names, 1);
+    layout->addLayout(heading);
 
     // The flight and its plan.
     auto* flight = new QGroupBox(tr("Flight"), column);
@@ -177,7 +181,10 @@ QWidget* MainWindow::buildFrameFolders(QStackedWidget* place) {
 QWidget* MainWindow::buildFrameImport(QStackedWidget* place) {
     auto* frame = make_.make<QGroupBox>("Frame_PLN_IMP", place);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(make_.make("File_KIV", frame), 0, 0, 1, 3);
+    grid->setVerticalSpacing(4);
+    auto* plans = make_.make<QListWidget>("File_KIV", frame);
+    plans->setMinimumHeight(plans->fontMetrics().lineSpacing() * 3 + 8);
+    grid->addWidget(plans, 0, 0, 1, 3);
     auto* legs = make_.make<QLabel>("Lbl_LegICAO", frame);
     legs->setWordWrap(true);
     grid->addWidget(legs, 1, 0, 1, 3);
@@ -193,7 +200,8 @@ QWidget* MainWindow::buildFrameImport(QStackedWidget* place) {
     grid->addWidget(make_.make("Lbl_FLTNR", frame), 6, 0);
     grid->addWidget(make_.make("Txt_KIV_FLTNR", frame), 6, 1, 1, 2);
     auto* import = make_.make<QPushButton>("Cmd_KIV", frame);
-    makeBig(import, pictures::importPlan());
+    import->setIcon(pictures::importPlan());
+    import->setIconSize(QSize(20, 20));
     grid->addWidget(import, 7, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(0, 1);
@@ -343,7 +351,7 @@ QWidget* MainWindow::buildFrameAirports(QStackedWidget* place) {
     grid->addWidget(make_.make("Lbl_Stored", frame), 0, 1);
     auto* recent = make_.make<QListWidget>("Lst_Stored", frame);
     recent->setFont(fixedPitchFont());
-    recent->setFixedWidth(120);
+    recent->setFixedWidth(recent->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMM")) + 36);
     grid->addWidget(recent, 1, 1);
     grid->addWidget(make_.make("Cmd_Recent_Clear", frame), 2, 1);
     grid->setColumnStretch(0, 1);

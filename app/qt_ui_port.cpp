@@ -30,6 +30,18 @@ QString anyCase(const QString& pattern) {
     return result;
 }
 
+// "dat" of "Airport Sets|*.dat"; empty when the pattern is no "*.ext".
+QString suffixOf(const std::string& filter) {
+    const QString whole = toQt(filter);
+    const qsizetype bar = whole.indexOf(QLatin1Char('|'));
+    if (bar < 0) return {};
+    const QString first = whole.mid(bar + 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    if (!first.startsWith(QLatin1String("*.")) || first.size() < 3) return {};
+    const QString suffix = first.mid(2);
+    if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) return {};
+    return suffix;
+}
+
 QString startPathOf(const vell::FileDialogRequest& request) {
     QString folder = toHostPath(request.folder);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
@@ -44,6 +56,12 @@ std::optional<QString> runFileDialog(QWidget* parent, const vell::FileDialogRequ
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (mode == QFileDialog::AcceptSave) {
+        // A name typed without extension gets the one of the filter, so
+        // the file shows up again in the matching open dialog.
+        const QString suffix = suffixOf(request.filter);
+        if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    }
     const QString filter = nameFilterOf(request.filter);
     if (!filter.isEmpty()) {
         dialog.setNameFilters({filter, QFileDialog::tr("All files (*)")});
@@ -176,7 +194,15 @@ void QtUiPort::doEvents() {
 
 void QtUiPort::openHelp(const std::string& helpFile) {
     if (helpFile.empty()) return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(toHostPath(helpFile)));
+    const QString path = toHostPath(helpFile);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        QMessageBox::information(
+            parent_, toQt(vell::kAppTitle),
+            QCoreApplication::translate("QtUiPort",
+                                        "The help file %1 could not be opened: this desktop "
+                                        "has no program for it.")
+                .arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 }  // namespace vellgui

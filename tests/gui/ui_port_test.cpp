@@ -100,6 +100,25 @@ TEST(QtUiPortDialogs, OpenDialogStartsInTheFolderAndReturnsTheChoice) {
                      .has_value());
 }
 
+TEST(QtUiPortDialogs, SaveDialogAddsTheFiltersExtension) {
+    DemoCopy demo;
+    QtUiPort port;
+    whenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Airport Set File .."));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        dialog->selectFile(QStringLiteral("channel hops"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const auto chosen = port.saveFile({"Save Airport Set File ..", "FS Flight-Files (*.dat)|*.dat",
+                                       demo.program.string(), ""});
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(std::filesystem::path(*chosen).filename(), "channel hops.dat");
+    EXPECT_EQ(std::filesystem::canonical(std::filesystem::path(*chosen).parent_path()),
+              std::filesystem::canonical(demo.program));
+}
+
 TEST(QtUiPortDialogs, InputBoxReturnsTheTextOrNothingWhenCancelled) {
     QtUiPort port;
     whenModal([](QWidget* modal) {
