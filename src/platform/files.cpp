@@ -185,6 +185,13 @@ bool deleteFile(const std::string& path) {
     return fs::remove(p, ec) && !ec;
 }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    const bool same = fs::equivalent(resolve(a), resolve(b), ec);
+    return !ec && same;
+}
+
 std::optional<std::string> readWhole(const std::string& path) {
     const fs::path p = resolve(path);
     std::error_code ec;

@@ -34,6 +34,10 @@ bool createFolder(const std::string& path);
 // Copies, overwriting the target. False when it could not.
 bool copyFile(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
+// True when both paths name one existing file on disk, also when they spell
+// it differently (letter case, doubled separators, links). False when either
+// does not exist.
+bool sameFile(const std::string& a, const std::string& b);
 
 // The whole file's bytes; nothing when it cannot be read.
 std::optional<std::string> readWhole(const std::string& path);
