@@ -1,20 +1,74 @@
 #include "simfiles/aircraft_catalogue.h"
 
+#include <cmath>
+#include <vector>
+
+#include "platform/files.h"
+#include "simfiles/flight_selection.h"
+#include "simfiles/profile.h"
+#include "text/numbers.h"
 #include "window/frm_vell13.h"
 
 namespace vell {
 
+namespace {
+
+// Aircraft faster than this preset the autopilot to this speed.
+constexpr double kAutopilotCeiling = 250;
+
+// Points Dir1 at a simulator root's flights, loads its aircraft and its
+// airport note folder.
+void chooseSimulator(Frm_Vell13& f, const std::string& root) {
+    f.Dir1.setPath(root + SEP + "flights");
+    GET_FSACFT(f, root);
+    f.Lbl_Path.setCaption(root + SEP + "kiv");
+}
+
+}  // namespace
+
+std::string catalogueSpeeds(const std::string& aircraftCfg) {
+    // The whole part of the cruise speed, not rounded.
+    const double cruise =
+        std::trunc(leadingNumber(GET_INI_ITEM(aircraftCfg, "Reference Speeds", "cruise_speed")));
+    const std::string cruiseField = formatPattern(cruise, "000");
+    const bool autothrottle =
+        leadingNumber(GET_INI_ITEM(aircraftCfg, "autopilot", "autothrottle_available")) != 0;
+    if (!autothrottle) return cruiseField + "000";
+    return cruiseField + (cruise > kAutopilotCeiling ? "250" : cruiseField);
+}
+
 void GET_FSACFT(Frm_Vell13& f, const std::string& FS) {
-    (void)f;
-    (void)FS;
+    Reset_FORM(f);
+    const std::string remembered = f.Dir1.path();
+
+    // The folder list enumerates the aircraft folders, in its own order.
+    f.Dir1.setPath(FS + SEP + "Aircraft");
+    f.Dir1.refresh();
+    const std::vector<std::string> aircraftFolders = f.Dir1.entries();
+
+    f.Lst_ACFT.clear();
+    for (const std::string& folder : aircraftFolders) {
+        const std::string cfg = folder + SEP + "aircraft.cfg";
+        if (!files::fileExists(cfg)) continue;
+        const std::string prefix = catalogueSpeeds(cfg);
+        // The variants are numbered from 0; the first one missing ends them.
+        for (int n = 0;; ++n) {
+            const std::string title = GET_INI_ITEM(cfg, "fltsim." + std::to_string(n), "title");
+            if (title.empty() || title == "0") break;
+            f.Lst_ACFT.addItem(prefix + "  " + title);
+        }
+    }
+
+    f.Dir1.setPath(remembered);
+    f.Dir1.refresh();
 }
 
 void Opt_FS8_Click(Frm_Vell13& f) {
-    (void)f;
+    chooseSimulator(f, f.FS8_PATH);
 }
 
 void Opt_FS9_Click(Frm_Vell13& f) {
-    (void)f;
+    chooseSimulator(f, f.FS9_PATH);
 }
 
 }  // namespace vell

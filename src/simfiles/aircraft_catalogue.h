@@ -8,6 +8,11 @@ namespace vell {
 
 class Frm_Vell13;
 
+// The speed fields of a catalogue entry from one aircraft.cfg: the whole
+// cruise speed with at least three digits ("000" without one), then the
+// autopilot speed: 250 at most with an autothrottle, "000" without.
+std::string catalogueSpeeds(const std::string& aircraftCfg);
+
 // Rebuilds Lst_ACFT from FS + "\Aircraft"; resets the flight fields first.
 void GET_FSACFT(Frm_Vell13& f, const std::string& FS);
 

@@ -1,0 +1,18 @@
+// The main window's load handler: arranges the window, makes sure the
+// settings file and the set folder exist, reads the settings, finds both
+// simulators, the user's flight folder and KIV, chooses a simulator and fills
+// the lists. It shows no message of its own.
+#pragma once
+
+#include <string>
+
+namespace vell {
+
+class Frm_Vell13;
+
+// The eleven lines, CR LF each, that a missing settings file starts with.
+std::string initialSettingsText();
+
+void Form_Load(Frm_Vell13& f);
+
+}  // namespace vell
