@@ -38,10 +38,12 @@ std::optional<std::string> renumberedWaypoint(const std::string& line, int runwa
 }
 
 // The folder the imported plan goes to: the FS 2002 user flights, or the
-// user's "Flight Simulator Files".
+// user's "Flight Simulator Files"; empty when that folder is not known
+// (never a folder in the file-system root).
 std::string outputFolder(const Frm_Vell13& f) {
-    if (f.Opt_FS8.value()) return f.FS8_PATH + SEP + "FLIGHTS" + SEP + "MYFLTS";
-    return f.USER_PATH;
+    if (!f.Opt_FS8.value()) return f.USER_PATH;
+    if (f.FS8_PATH.empty()) return {};
+    return f.FS8_PATH + SEP + "FLIGHTS" + SEP + "MYFLTS";
 }
 
 // Where the import may not go, the reason; empty when it may.
