@@ -21,6 +21,12 @@ public:
 
     const std::string caption = "EDIT DESCR.TXT...";
 
+    // Geometry in twips; the dialog's load handler places it.
+    int left = 0;
+    int top = 0;
+    int width = 7200;
+    int height = 3600;
+
     TextBox Text1{"Text1"};
     TextBox Text2{"Text2"};
     CommandButton Command1{"Command1"};

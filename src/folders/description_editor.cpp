@@ -1,0 +1,46 @@
+#include "folders/description_editor.h"
+
+#include "platform/files.h"
+#include "simfiles/profile.h"
+#include "window/frm_vell13.h"
+
+namespace vell {
+
+void mnu_desc_Click(Frm_Vell13& f) {
+    const std::string path = f.Dir1.path() + SEP + "desc.txt";
+    if (!files::fileExists(path)) {
+        f.ui.messageBox("Invalid folder? - Could not find a desc.txt file!  \r\n"
+                        "Default files are created with a new Folder ..  ",
+                        MsgButtons::OK, MsgIcon::Exclamation, kAppTitle);
+        return;
+    }
+    f.texted.Label1.setCaption(path);
+    f.texted.showModal(f.ui);
+}
+
+void Frm_TEXTED_Load(Frm_Vell13& f) {
+    Frm_TEXTED& d = f.texted;
+    d.left = (f.host.screenWidth - d.width) / 2;
+    d.top = (f.host.screenHeight - d.height) / 2;
+}
+
+void Frm_TEXTED_Activate(Frm_Vell13& f) {
+    Frm_TEXTED& d = f.texted;
+    d.Text1.setText(GET_INI_ITEM_LONG(d.Label1.caption(), "MAIN", "Title"));
+    d.Text2.setText(GET_INI_ITEM_LONG(d.Label1.caption(), "MAIN", "Description"));
+}
+
+void Frm_TEXTED_Text_KeyPress(int& keyAscii) {
+    if (keyAscii == 13) keyAscii = 32;
+}
+
+void Frm_TEXTED_Command1_Click(Frm_Vell13& f) {
+    Frm_TEXTED& d = f.texted;
+    PUT_INI_ITEM(d.Label1.caption(), "MAIN", "Title", d.Text1.text());
+    PUT_INI_ITEM(d.Label1.caption(), "MAIN", "Description", d.Text2.text());
+    d.hide();
+}
+
+void Frm_TEXTED_Command2_Click(Frm_Vell13& f) { f.texted.hide(); }
+
+}  // namespace vell
