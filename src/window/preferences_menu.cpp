@@ -37,9 +37,10 @@ void chooseSimulatorFolder(Frm_Vell13& f, const SimulatorChoice& sim) {
         sim.item.setChecked(false);
         return;
     }
-    // The folder is the text before the bare name, less its separator; a
+    // The folder is the text before the bare name, less its separator (the
+    // last occurrence: a folder may hold the name too, as "fs9.exe old"); a
     // path that is the bare name alone names no folder.
-    const std::size_t at = choice->path.find(choice->name);
+    const std::size_t at = choice->path.rfind(choice->name);
     if (at == std::string::npos || at == 0) return;
     sim.path = choice->path.substr(0, at - 1);
     sim.item.setChecked(true);
