@@ -86,6 +86,8 @@ TEST(ScenarioRunner, AnErrorInsideTheProgramIsAFailureNotACrash) {
 }
 
 void editorHandlers(Frm_Vell13& f) {
+    // No desc.txt stands behind the dialog here: it starts empty.
+    f.texted.Activate = nullptr;
     f.Image1.LostFocus = [&f] {
         f.texted.showModal(f.ui);
         f.Txt_Status.setText(f.texted.Text1.text());
