@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include "field_binders.h"
@@ -181,7 +182,7 @@ std::unique_ptr<FieldBinder> Binder::make(vell::Field& field, QObject* target) {
                                                  context_);
         break;
     case FieldKind::FolderList:
-        if (auto* list = qobject_cast<QListWidget*>(target))
+        if (auto* list = qobject_cast<QTreeWidget*>(target))
             return std::make_unique<FolderBinder>(static_cast<vell::FolderList&>(field), list,
                                                   context_);
         break;

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class QTreeWidget;
 
 namespace vellgui {
 
@@ -110,19 +111,19 @@ private:
     QComboBox* widget_;
 };
 
-// Folder list: the folders of the path from its root down to the current
-// one, then the current folder's sub-folders; a double click (or Enter)
-// opens the folder.
+// Folder list: a tree of the folders of the path from its root down to the
+// current one, with the current folder's sub-folders below it; a double
+// click opens a folder.
 class FolderBinder : public FieldBinder {
 public:
-    FolderBinder(vell::FolderList& folders, QListWidget* widget, const BindContext& context);
+    FolderBinder(vell::FolderList& folders, QTreeWidget* widget, const BindContext& context);
 
 protected:
     void mirrorOwn() override;
 
 private:
     vell::FolderList& folders_;
-    QListWidget* widget_;
+    QTreeWidget* widget_;
 };
 
 // Frame or picture: a QGroupBox (its title is the caption) or a QFrame.

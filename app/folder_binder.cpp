@@ -1,10 +1,10 @@
-// The folder list: the current path from its root down, indented, then the
-// sub-folders of the current folder. Opening an entry (double click or
-// Enter) makes it the path of the field, which raises its change event.
+// The folder list: the current path as a tree from its root down, with the
+// sub-folders of the current folder below it. Opening an entry (double
+// click) makes it the path of the field, which raises its change event.
 #include <QApplication>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTreeWidget>
 
 #include <string>
 #include <vector>
@@ -49,23 +49,23 @@ std::string lastName(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-QListWidgetItem* entry(const std::string& path, const std::string& name, int depth,
-                       const QIcon& icon) {
-    auto* item = new QListWidgetItem(icon, QString(depth * 3, QLatin1Char(' ')) + toQt(name));
-    item->setData(kPathRole, QByteArray::fromStdString(path));
-    item->setToolTip(toQt(path));
+QTreeWidgetItem* entry(const std::string& path, const std::string& name, const QIcon& icon) {
+    auto* item = new QTreeWidgetItem(QStringList{toQt(name)});
+    item->setIcon(0, icon);
+    item->setData(0, kPathRole, QByteArray::fromStdString(path));
+    item->setToolTip(0, toQt(path));
     return item;
 }
 
 }  // namespace
 
-FolderBinder::FolderBinder(vell::FolderList& folders, QListWidget* widget,
+FolderBinder::FolderBinder(vell::FolderList& folders, QTreeWidget* widget,
                            const BindContext& context)
     : FieldBinder(folders, widget, context), folders_(folders), widget_(widget) {
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     watch(widget);
-    connect(widget, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        const std::string path = item->data(kPathRole).toByteArray().toStdString();
+    connect(widget, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const std::string path = item->data(0, kPathRole).toByteArray().toStdString();
         forward([this, path] {
             if (folders_.enabled()) folders_.setPath(path);
         });
@@ -79,15 +79,26 @@ void FolderBinder::mirrorOwn() {
     const QIcon open = style->standardIcon(QStyle::SP_DirOpenIcon);
 
     widget_->clear();
-    const auto chain = chainOf(folders_.path());
-    int depth = 0;
-    for (const auto& [path, name] : chain) widget_->addItem(entry(path, name, depth++, open));
-    const int current = widget_->count() - 1;
-    for (const std::string& sub : folders_.entries())
-        widget_->addItem(entry(sub, lastName(sub), depth, closed));
-    if (current >= 0) {
-        widget_->setCurrentRow(current);
-        widget_->scrollToItem(widget_->item(current));
+    QTreeWidgetItem* current = nullptr;
+    for (const auto& [path, name] : chainOf(folders_.path())) {
+        QTreeWidgetItem* item = entry(path, name, open);
+        if (current)
+            current->addChild(item);
+        else
+            widget_->addTopLevelItem(item);
+        current = item;
+    }
+    for (const std::string& sub : folders_.entries()) {
+        QTreeWidgetItem* item = entry(sub, lastName(sub), closed);
+        if (current)
+            current->addChild(item);
+        else
+            widget_->addTopLevelItem(item);
+    }
+    widget_->expandAll();
+    if (current) {
+        widget_->setCurrentItem(current);
+        widget_->scrollToItem(current);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -55,6 +56,7 @@ MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
     binder_->bind(model_.fields());
 
     // Wide enough for a line of airport notes; never larger than the screen.
+    ensurePolished();
     QSize size = sizeHint().expandedTo(QSize(1040, 0));
     if (const QScreen* screen = QApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size());
@@ -123,6 +125,12 @@ void MainWindow::mirrorWindowState() {
 void MainWindow::centreOnScreen() {
     const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
     if (!screen) return;
+    // The texts that start-up put into the fields may have widened the
+    // layout: settle it first, so the window is centred at its final size.
+    ensurePolished();
+    if (layout()) layout()->activate();
+    const QSize least = minimumSizeHint();
+    if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

@@ -63,11 +63,11 @@ QWidget* MainWindow::buildCentral() {
 
     auto* body = new QHBoxLayout;
     body->setSpacing(10);
-    body->addWidget(buildFlightColumn(central), 0);
+    body->addWidget(buildFlightColumn(central), 2);
     QStackedWidget* right = makePlace(central, model_.Frame_Mode, model_.Frame_FS_APT);
     buildFrameMode(right);
     buildFrameAirports(right);
-    body->addWidget(right, 1);
+    body->addWidget(right, 5);
     layout->addLayout(body, 1);
 
     // Foot: the credit line and the button that ends the work.
@@ -88,7 +88,8 @@ QWidget* MainWindow::buildCentral() {
 QWidget* MainWindow::buildFlightColumn(QWidget* parent) {
     auto* column = new QWidget(parent);
     column->setObjectName(QStringLiteral("ui_flightColumn"));
-    column->setFixedWidth(360);
+    column->setMinimumWidth(360);
+    column->setMaximumWidth(430);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "text/strings.h"
 
@@ -88,9 +89,19 @@ QWidget* WidgetFactory::make(std::string_view name, QWidget* parent) const {
         widget = button;
         break;
     }
-    case FieldKind::ListBox:
-    case FieldKind::FileList:
     case FieldKind::FolderList: {
+        auto* tree = new QTreeWidget(parent);
+        tree->setHeaderHidden(true);
+        tree->setColumnCount(1);
+        tree->setRootIsDecorated(false);
+        tree->setIndentation(14);
+        tree->setUniformRowHeights(true);
+        tree->setExpandsOnDoubleClick(false);
+        widget = tree;
+        break;
+    }
+    case FieldKind::ListBox:
+    case FieldKind::FileList: {
         auto* list = new QListWidget(parent);
         if (field->kind() == FieldKind::ListBox &&
             static_cast<const vell::ListBox&>(*field).fixedPitch())

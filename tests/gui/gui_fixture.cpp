@@ -83,7 +83,7 @@ void writeCrLf(const fs::path& path, const std::vector<std::string>& lines) {
 DemoCopy::DemoCopy() {
     static std::atomic<int> counter{0};
     root = fs::temp_directory_path() /
-           ("vellgui-test-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+           ("vellmaster-demo-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
             std::to_string(counter++));
     fs::remove_all(root);
     fs::create_directories(root);

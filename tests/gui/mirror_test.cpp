@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "gui_fixture.h"
 
@@ -102,13 +103,19 @@ TEST_F(WindowTest, ListsShowTheModelsEntriesAndSelection) {
     EXPECT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->currentText(), QStringLiteral("GATE"));
 
-    // The folder list: the path from the root down, then the sub-folders.
+    // The folder list: the path from the root down, the sub-folders below.
     model->Dir1.setPath((demo->fs9 / "flights").string());
-    const QStringList folders = entries(widget<QListWidget>("Dir1"));
-    ASSERT_GE(folders.size(), 4);
-    EXPECT_EQ(folders.mid(folders.size() - 3),
-              (QStringList{QStringLiteral("flights"), QStringLiteral("Demo Tours"),
-                           QStringLiteral("Island Hopping")}));
+    auto* folders = widget<QTreeWidget>("Dir1");
+    QTreeWidgetItem* current = folders->currentItem();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->text(0), QStringLiteral("flights"));
+    EXPECT_EQ(current->parent()->text(0), QStringLiteral("FS9"));
+    ASSERT_EQ(current->childCount(), 2);
+    EXPECT_EQ(current->child(0)->text(0), QStringLiteral("Demo Tours"));
+    EXPECT_EQ(current->child(1)->text(0), QStringLiteral("Island Hopping"));
+    QTreeWidgetItem* root = current;
+    while (root->parent()) root = root->parent();
+    EXPECT_EQ(root->text(0), QStringLiteral("/"));
 }
 
 TEST_F(WindowTest, SharedPlacesShowTheFrameInFront) {

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "gui_fixture.h"
 
@@ -50,7 +52,7 @@ TEST_F(WindowTest, OpenFlightShowsTheDemoFlight) {
     // What the plan reader, the briefing and the airport notes add: the
     // demo flight names its plan, so no second dialog is needed.
     EXPECT_EQ(ui.opens.size(), 1u);
-    EXPECT_EQ(field("Txt_Sel_Flightplan"), "IFR Frankfurt Main to London Heathrow.PLN");
+    EXPECT_EQ(field("Txt_Sel_Flightplan"), "IFR Frankfurt Main to London Heathrow.pln");
     EXPECT_EQ(field("Lbl_PLN_Vers"), "Detected PLN Version: FS 2004");
     EXPECT_EQ(field("Txt_DEP"), "EDDF");
     EXPECT_EQ(field("Txt_DES"), "EGLL");
@@ -67,7 +69,24 @@ TEST_F(WindowTest, OpenFlightShowsTheDemoFlight) {
     EXPECT_EQ(field("Txt_Freq(3)"), "113.45");
     EXPECT_EQ(field("Txt_Freq(4)"), "362.5");
 
+    // The destination folder chosen in the folder list: the copy may start.
+    auto* folders = widget<QTreeWidget>("Dir1");
+    QTreeWidgetItem* tours =
+        folders->findItems(QStringLiteral("Demo Tours"), Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
+    ASSERT_NE(tours, nullptr);
+    const QPoint at = folders->visualItemRect(tours).center();
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(model->Dir1.path(), (demo->fs9 / "flights" / "Demo Tours").string());
+    EXPECT_TRUE(widget<QPushButton>("Cmd_PROC_COPY")->isEnabled());
+    EXPECT_EQ(widget<QPlainTextEdit>("Txt_Status")->toPlainText(),
+              QStringLiteral("Select Files to copy .. "));
+
     if (const QByteArray shot = qgetenv("VELLMASTER_SCREENSHOT"); !shot.isEmpty()) {
+        // The size the window takes on a desktop screen (the offscreen
+        // screen is smaller).
+        window->resize(window->size().expandedTo(QSize(1040, 0)));
         QTest::qWait(50);
         EXPECT_TRUE(window->grab().save(QString::fromLocal8Bit(shot)));
     }
