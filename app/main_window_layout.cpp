@@ -126,8 +126,11 @@ QWidget* MainWindow::buildFlightColumn(QWidget* parent) {
     for (auto [label, field] : {std::pair{"Lbl_Sel_FSPath", "Txt_Sel_FSPath"},
                                 std::pair{"Lbl_Sel_FSFLT", "Txt_Sel_FSFLT"},
                                 std::pair{"Lbl_Sel_Flightplan", "Txt_Sel_Flightplan"}}) {
-        grid->addWidget(make_.make(label, flight), row, 0);
-        grid->addWidget(make_.make(field, flight), row, 1);
+        auto* caption = make_.make<QLabel>(label, flight);
+        QWidget* box = make_.make(field, flight);
+        caption->setBuddy(box);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1);
         ++row;
     }
     grid->setColumnStretch(1, 1);
@@ -150,6 +153,7 @@ QWidget* MainWindow::buildFlightColumn(QWidget* parent) {
     airports->setIcon(pictures::airportNotes());
     airports->setIconSize(QSize(24, 24));
     airports->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    airports->setFocusPolicy(Qt::StrongFocus);
     switches->addWidget(airports);
     switches->addSpacing(6);
     switches->addWidget(make_.make("Lbl_KivPln", column));
@@ -255,14 +259,20 @@ QWidget* MainWindow::buildFrameMode(QStackedWidget* place) {
     auto* data = new QGridLayout;
     data->setHorizontalSpacing(8);
     data->setVerticalSpacing(4);
+    // Each caption names its box for the keyboard and for screen readers.
     auto wide = [&](int row, const char* label, const char* field) {
-        data->addWidget(make_.make(label, frame), row, 0);
-        data->addWidget(make_.make(field, frame), row, 1, 1, 3);
-    };
-    auto pair = [&](int row, int column, const char* label, const char* field, int chars = 0) {
-        data->addWidget(make_.make(label, frame), row, column);
+        auto* caption = make_.make<QLabel>(label, frame);
         QWidget* box = make_.make(field, frame);
-        data->addWidget(chars ? narrow(box, chars) : box, row, column + 1);
+        caption->setBuddy(box);
+        data->addWidget(caption, row, 0);
+        data->addWidget(box, row, 1, 1, 3);
+    };
+    auto pair = [&](int row, int column, const char* label, const char* field) {
+        auto* caption = make_.make<QLabel>(label, frame);
+        QWidget* box = make_.make(field, frame);
+        caption->setBuddy(box);
+        data->addWidget(caption, row, column);
+        data->addWidget(box, row, column + 1);
     };
     wide(0, "Lbl_Title", "Txt_Title");
     wide(1, "Lbl_Description", "Txt_Description");
@@ -293,6 +303,7 @@ QWidget* MainWindow::buildFrameMode(QStackedWidget* place) {
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         radios->addWidget(caption, row, column);
         QWidget* box = narrow(make_.make(field, frame), chars);
+        caption->setBuddy(box);
         box->setFont(fixedPitchFont());
         radios->addWidget(box, row, column + 1);
     };
