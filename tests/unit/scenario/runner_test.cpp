@@ -51,7 +51,7 @@ expect dialogs 5
 }
 
 TEST(ScenarioRunner, FailuresNameTheLineAndQuoteBothValues) {
-    Outcome out = runScenario("start\n\n# x\nexpect Txt_Status.text \"Text 1\"\n", false);
+    Outcome out = runScenario("\n\n# x\nexpect Txt_Status.text \"Text 1\"\n", false);
     EXPECT_FALSE(out.passed);
     EXPECT_EQ(out.line, 4);
     EXPECT_EQ(out.message, "Txt_Status.text: expected \"Text 1\", actual \"Text1\"");
