@@ -10,7 +10,9 @@ std::string flightNumberForName(const std::string& flightNr) {
     return formatPattern(leadingNumber(flightNr), "0000");
 }
 
-bool flightNumberPositive(const std::string& flightNr) { return leadingNumber(flightNr) > 0; }
+bool flightNumberPositive(const std::string& flightNr) {
+    return leadingNumber(flightNr) > 0;
+}
 
 std::string baseName(const BaseNameFields& in) {
     const std::string& standard = in.standardCaption;

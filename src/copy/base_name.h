@@ -10,13 +10,13 @@ class Frm_Vell13;
 
 // The texts a base name is built from, as the window holds them.
 struct BaseNameFields {
-    std::string standardCaption;                 // caption of Lbl_Standard
-    std::array<std::string, 4> standardCaptions; // captions of mnu_Standard(0..3)
-    std::string title;                           // Txt_Title
-    std::string flightNr;                        // Txt_Flt_Nr
-    std::string airline;                         // Txt_CarICAO
-    std::string dep;                             // Txt_DEP
-    std::string des;                             // Txt_DES
+    std::string standardCaption;                  // caption of Lbl_Standard
+    std::array<std::string, 4> standardCaptions;  // captions of mnu_Standard(0..3)
+    std::string title;                            // Txt_Title
+    std::string flightNr;                         // Txt_Flt_Nr
+    std::string airline;                          // Txt_CarICAO
+    std::string dep;                              // Txt_DEP
+    std::string des;                              // Txt_DES
 };
 
 // The flight number as it goes into a file name: written with "0000" when the

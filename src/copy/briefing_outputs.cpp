@@ -33,17 +33,19 @@ std::string briefingOutputPath(BriefingCase c, const std::string& folder,
                                const std::string& baseName) {
     switch (c) {
         case BriefingCase::GeneratedPage:
-        case BriefingCase::ConvertedPage: return folder + SEP + baseName + ".htm";
+        case BriefingCase::ConvertedPage:
+            return folder + SEP + baseName + ".htm";
         case BriefingCase::GeneratedText:
-        case BriefingCase::CopiedText: return folder + SEP + baseName + ".brf";
-        case BriefingCase::None: break;
+        case BriefingCase::CopiedText:
+            return folder + SEP + baseName + ".brf";
+        case BriefingCase::None:
+            break;
     }
     return {};
 }
 
 std::optional<CopyFailure> writeBriefingOutput(const Frm_Vell13& f, const std::string& folder,
-                                               const std::string& baseName,
-                                               std::string& written) {
+                                               const std::string& baseName, std::string& written) {
     written.clear();
     const BriefingCase c = briefingCase(f);
     if (c == BriefingCase::None) return std::nullopt;
@@ -58,13 +60,20 @@ std::optional<CopyFailure> writeBriefingOutput(const Frm_Vell13& f, const std::s
 
     std::string bytes;
     switch (c) {
-        case BriefingCase::GeneratedPage: bytes = generatedPage(f, baseName) + kLineEnd; break;
-        case BriefingCase::GeneratedText: bytes = joinLines(generatedText(f, baseName)); break;
-        case BriefingCase::CopiedText: bytes = joinLines(copiedText(f, baseName, chosen)); break;
+        case BriefingCase::GeneratedPage:
+            bytes = generatedPage(f, baseName) + kLineEnd;
+            break;
+        case BriefingCase::GeneratedText:
+            bytes = joinLines(generatedText(f, baseName));
+            break;
+        case BriefingCase::CopiedText:
+            bytes = joinLines(copiedText(f, baseName, chosen));
+            break;
         case BriefingCase::ConvertedPage:
             bytes = convertedPage(f, baseName, chosen) + kLineEnd;
             break;
-        case BriefingCase::None: break;
+        case BriefingCase::None:
+            break;
     }
     const std::string target = briefingOutputPath(c, folder, baseName);
     if (!files::writeWhole(target, bytes)) {

@@ -29,7 +29,6 @@ std::string briefingOutputPath(BriefingCase c, const std::string& folder,
 // A chosen file that cannot be read, or an output that cannot be written,
 // is returned as the failure; nothing is then written.
 std::optional<CopyFailure> writeBriefingOutput(const Frm_Vell13& f, const std::string& folder,
-                                               const std::string& baseName,
-                                               std::string& written);
+                                               const std::string& baseName, std::string& written);
 
 }  // namespace vell

@@ -15,8 +15,12 @@ const std::string kPageHeadConverted =
 const std::string kPageTail = "</p></body></html>";
 const std::string kKivCredit = " This Flightplan Output was generated with the Kivaro :";
 
-std::string bold(const std::string& text) { return "<b>" + text + "</b><br>"; }
-std::string plain(const std::string& text) { return text + "<br>"; }
+std::string bold(const std::string& text) {
+    return "<b>" + text + "</b><br>";
+}
+std::string plain(const std::string& text) {
+    return text + "<br>";
+}
 
 // The flight block's items, without its closing empty item.
 std::vector<std::string> flightBlock(const Frm_Vell13& f) {
@@ -28,7 +32,8 @@ std::vector<std::string> flightBlock(const Frm_Vell13& f) {
         }
         items.push_back(std::move(airline));
     }
-    if (!f.Txt_ERWY.text().empty()) items.push_back("Expected Departure RWY : " + f.Txt_ERWY.text());
+    if (!f.Txt_ERWY.text().empty())
+        items.push_back("Expected Departure RWY : " + f.Txt_ERWY.text());
     if (!f.Txt_ACFT.text().empty()) items.push_back("Aircraft : " + f.Txt_ACFT.text());
     return items;
 }

@@ -17,7 +17,8 @@ namespace vell {
 namespace {
 
 const std::string kKeptNote = "The copy stopped here; no source file has been deleted.";
-const std::string kDeleteNote = "The copies are complete; this source file and any after it were kept.";
+const std::string kDeleteNote =
+    "The copies are complete; this source file and any after it were kept.";
 
 bool preconditionsHold(const Frm_Vell13& f) {
     if (!contains(upper(f.Dir1.path()), "FLIGHTS" + SEP)) return false;
@@ -30,13 +31,13 @@ bool preconditionsHold(const Frm_Vell13& f) {
 
 // The busy pointer for as long as the command runs, however it ends.
 class BusyPointer {
-public:
+  public:
     explicit BusyPointer(Frm_Vell13& f) : f_(f) { f_.setBusy(true); }
     ~BusyPointer() { f_.setBusy(false); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 
-private:
+  private:
     Frm_Vell13& f_;
 };
 
@@ -45,8 +46,8 @@ void report(Frm_Vell13& f, const CopyFailure& failure, const std::string& note) 
                     MsgIcon::Exclamation, kAppTitle);
 }
 
-// A file may not be opened twice over: when from and to name one file (the
-// copy goes back onto its source), it is already where it belongs.
+// Copies from onto to. When both name one file (the copy goes back onto its
+// own source), the file is already where it belongs and stays untouched.
 std::optional<CopyFailure> copyOne(const std::string& from, const std::string& to) {
     if (!files::fileExists(from)) return CopyFailure{"The source file was not found", from};
     if (files::sameFile(from, to)) return std::nullopt;
@@ -65,11 +66,13 @@ std::optional<CopyFailure> deleteSource(const std::string& path,
     return std::nullopt;
 }
 
+// Either separator: a name made on one system is used on the other.
 bool holdsSeparator(const std::string& name) {
-    return name.find_first_of("/\\") != std::string::npos || name.find(kSep) != std::string::npos;
+    return name.find_first_of("/\\") != std::string::npos;
 }
 
-// Steps 3 to 11; a failure is returned with the note that goes with it.
+// The copy from the base name to the status line; a failure comes back
+// with the note that tells what became of the sources.
 struct Outcome {
     std::optional<CopyFailure> failure;
     std::string note = kKeptNote;

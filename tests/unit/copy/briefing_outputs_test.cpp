@@ -18,7 +18,7 @@ const std::string kTail = "</p></body></html>";
 const std::string kBase = "DLH-0123_EDDF to EGLL";
 
 class BriefingOutputs : public testing::CopyTest {
-protected:
+  protected:
     BriefingOutputs() {
         for (const char* line : {
                  "This Briefing-File has been generated with the FS 200X VELLMASTER - test",
@@ -27,7 +27,8 @@ protected:
                  "Description : Saved in the simulator",
                  "Departure   : Frankfurt (EDDF)",
                  "*",
-                 "Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, [Airway ID])",
+                 "Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, [Airway "
+                 "ID])",
                  "Waypoint 0=EDDF , N50* 1.99' ,  E8* 32.51' ,        ,  0019.0, 00364 ,       ",
              }) {
             f.Lst_BRF.addItem(line);
@@ -54,7 +55,8 @@ protected:
     std::string write() {
         auto failure = writeBriefingOutput(f, dest, kBase, written);
         EXPECT_FALSE(failure) << failure->what << " " << failure->file;
-        return written.empty() ? std::string("(none)") : tmp.read(written.substr(tmp.path().size() + 1));
+        return written.empty() ? std::string("(none)")
+                               : tmp.read(written.substr(tmp.path().size() + 1));
     }
 
     std::string written;
@@ -63,24 +65,27 @@ protected:
 TEST_F(BriefingOutputs, GeneratedPageForFs2004) {
     f.Chk_Auto_BRF.setValue(1);
     withDestinationNotes();
-    EXPECT_EQ(write(),
-              kHeadGenerated +
-                  "This Briefing-File has been generated with the FS 200X VELLMASTER - test<br>"
-                  "<br>"
-                  "<b>Title : " + kBase + "</b><br>"
-                  "<b>Description : Frankfurt to London</b><br>"
-                  "<b>Departure   : Frankfurt (EDDF)</b><br>"
-                  "<b>Airline ICAO : DLH - Flight Nr : 0123</b><br>"
-                  "<b>Expected Departure RWY : 25R</b><br>"
-                  "<b>Aircraft : Boeing 737-400</b><br>"
-                  "<br>"
-                  "<b>Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, "
-                  "[Airway ID])</b><br>"
-                  "Waypoint 0=EDDF , N50* 1.99' ,  E8* 32.51' ,        ,  0019.0, 00364 ,       <br>"
-                  "<br><b>MSFS - Destination Airport Data:</b><br>"
-                  "EGLL London Heathrow<br>"
-                  "ILS 27L 109.50 <check><br>" +
-                  kTail + "\r\n");
+    EXPECT_EQ(
+        write(),
+        kHeadGenerated +
+            "This Briefing-File has been generated with the FS 200X VELLMASTER - test<br>"
+            "<br>"
+            "<b>Title : " +
+            kBase +
+            "</b><br>"
+            "<b>Description : Frankfurt to London</b><br>"
+            "<b>Departure   : Frankfurt (EDDF)</b><br>"
+            "<b>Airline ICAO : DLH - Flight Nr : 0123</b><br>"
+            "<b>Expected Departure RWY : 25R</b><br>"
+            "<b>Aircraft : Boeing 737-400</b><br>"
+            "<br>"
+            "<b>Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, "
+            "[Airway ID])</b><br>"
+            "Waypoint 0=EDDF , N50* 1.99' ,  E8* 32.51' ,        ,  0019.0, 00364 ,       <br>"
+            "<br><b>MSFS - Destination Airport Data:</b><br>"
+            "EGLL London Heathrow<br>"
+            "ILS 27L 109.50 <check><br>" +
+            kTail + "\r\n");
     EXPECT_EQ(written, dest + SEP + kBase + ".htm");
 }
 
@@ -89,23 +94,16 @@ TEST_F(BriefingOutputs, GeneratedTextForFs2002) {
     f.Chk_Auto_BRF.setValue(1);
     f.Lst_BRF.addItem("Title : an older title line");
     withDestinationNotes();
-    EXPECT_EQ(write(),
-              crlf({"This Briefing-File has been generated with the FS 200X VELLMASTER - test",
-                    "",
-                    "Title       : Evening hop",
-                    "Description : Frankfurt to London",
-                    "Departure   : Frankfurt (EDDF)",
-                    "Airline ICAO : DLH - Flight Nr : 0123",
-                    "Expected Departure RWY : 25R",
-                    "Aircraft : Boeing 737-400",
-                    "",
-                    "Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, [Airway ID])",
-                    "Waypoint 0=EDDF , N50* 1.99' ,  E8* 32.51' ,        ,  0019.0, 00364 ,       ",
-                    "Title : " + kBase,
-                    "",
-                    "Destination Airport Data:",
-                    "EGLL London Heathrow",
-                    "ILS 27L 109.50 <check>"}));
+    EXPECT_EQ(
+        write(),
+        crlf({"This Briefing-File has been generated with the FS 200X VELLMASTER - test", "",
+              "Title       : Evening hop", "Description : Frankfurt to London",
+              "Departure   : Frankfurt (EDDF)", "Airline ICAO : DLH - Flight Nr : 0123",
+              "Expected Departure RWY : 25R", "Aircraft : Boeing 737-400", "",
+              "Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, [Airway ID])",
+              "Waypoint 0=EDDF , N50* 1.99' ,  E8* 32.51' ,        ,  0019.0, 00364 ,       ",
+              "Title : " + kBase, "", "Destination Airport Data:", "EGLL London Heathrow",
+              "ILS 27L 109.50 <check>"}));
     EXPECT_EQ(written, dest + SEP + kBase + ".brf");
 }
 
@@ -144,10 +142,11 @@ TEST_F(BriefingOutputs, CopiedTextWithKivHeader) {
     f.Opt_Vell[1].setValue(true);
     chooseFile("KIV OUTPUT\n<route> a & b\n\nlast line without end");
     withDestinationNotes();
-    EXPECT_EQ(write(), crlf({kBase + " :", " This Flightplan Output was generated with the Kivaro :", "",
-                             "KIV OUTPUT", "<route> a & b", "", "last line without end", "",
-                             "Destination Airport Data:", "EGLL London Heathrow",
-                             "ILS 27L 109.50 <check>"}));
+    EXPECT_EQ(
+        write(),
+        crlf({kBase + " :", " This Flightplan Output was generated with the Kivaro :", "",
+              "KIV OUTPUT", "<route> a & b", "", "last line without end", "",
+              "Destination Airport Data:", "EGLL London Heathrow", "ILS 27L 109.50 <check>"}));
     EXPECT_EQ(written, dest + SEP + kBase + ".brf");
 
     // In MS FS mode the file is copied as it is.

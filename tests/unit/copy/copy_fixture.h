@@ -27,7 +27,7 @@ struct ShownMessage {
 };
 
 class RecordingUiPort : public FakeUiPort {
-public:
+  public:
     const Frm_Vell13* window = nullptr;
     std::vector<ShownMessage> messages;
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
@@ -78,7 +78,7 @@ inline const std::vector<std::string> kPlanLines = {
 };
 
 class CopyTest : public ::testing::Test {
-protected:
+  protected:
     CopyTest() {
         ui.window = &f;
         std::filesystem::create_directories(tmp.path() + "/FS9/flights/Europe");

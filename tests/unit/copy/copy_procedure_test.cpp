@@ -18,7 +18,7 @@ using testing::kPlanLines;
 namespace fs = std::filesystem;
 
 class CopyProcedure : public testing::CopyTest {
-protected:
+  protected:
     CopyProcedure() {
         f.Txt_Status.setText("before");
         f.addObserver([this] {

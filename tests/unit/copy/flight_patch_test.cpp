@@ -23,7 +23,7 @@ std::vector<std::string> with(std::vector<std::string> lines,
 }
 
 class FlightPatch : public testing::CopyTest {
-protected:
+  protected:
     // A copy of the source flight in the destination, as step 4 makes it.
     std::string copiedFlight() {
         const std::string copy = dest + SEP + "copy.FLT";
@@ -45,15 +45,14 @@ TEST_F(FlightPatch, PresetsAreWrittenInTheirNumberFormats) {
     const std::string flight = copiedFlight();
     patchCopyPresets(f, flight);
 
-    EXPECT_EQ(tmp.read(inDest("copy.FLT")),
-              crlf(with(kFlightLines, {{6, "Nav1Active=113.90"},
-                                       {7, "Nav1Standby=098.50"},
-                                       {8, "OBS1=005"},
-                                       {9, "Nav2Active=113.00"},
-                                       {11, "ADFActive=345.0"},
-                                       {14, "HeadingValue=360"},
-                                       {15, "AltitudeValue=35000"},
-                                       {16, "AirspeedValue=0"}})));
+    EXPECT_EQ(tmp.read(inDest("copy.FLT")), crlf(with(kFlightLines, {{6, "Nav1Active=113.90"},
+                                                                     {7, "Nav1Standby=098.50"},
+                                                                     {8, "OBS1=005"},
+                                                                     {9, "Nav2Active=113.00"},
+                                                                     {11, "ADFActive=345.0"},
+                                                                     {14, "HeadingValue=360"},
+                                                                     {15, "AltitudeValue=35000"},
+                                                                     {16, "AirspeedValue=0"}})));
 }
 
 TEST_F(FlightPatch, OnlyTheAirspeedIsWrittenWhenTheOtherFieldsReadAsZero) {
@@ -92,8 +91,8 @@ TEST_F(FlightPatch, CopyChangesOnlyTheNameLinesOfFlightAndPlanInPlace) {
                                        {2, "Description=Frankfurt to London"},
                                        {19, "Filename=EDDF to EGLL"}})));
     EXPECT_EQ(tmp.read(inDest("EDDF to EGLL.PLN")),
-              crlf(with(kPlanLines, {{1, "title=EDDF to EGLL"},
-                                     {2, "Description=Frankfurt to London"}})));
+              crlf(with(kPlanLines,
+                        {{1, "title=EDDF to EGLL"}, {2, "Description=Frankfurt to London"}})));
     // The sources are never patched.
     EXPECT_EQ(tmp.read(inUser("Evening hop.FLT")), crlf(kFlightLines));
     EXPECT_EQ(tmp.read(inUser("Evening hop.PLN")), crlf(kPlanLines));
