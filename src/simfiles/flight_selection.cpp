@@ -102,11 +102,11 @@ void Dir1_Change(Frm_Vell13& f) {
 }
 
 void Reset_FORM(Frm_Vell13& f) {
-    for (TextBox* box : {&f.Txt_Sel_FSPath, &f.Txt_Sel_Flightplan, &f.Txt_Sel_FSFLT,
-                         &f.Txt_Sel_BRF, &f.Txt_Title, &f.Txt_Description, &f.Txt_ACFT,
-                         &f.Txt_GCDist, &f.Txt_Cruise, &f.Txt_DepartureTm, &f.Txt_EET, &f.Txt_DEP,
-                         &f.Txt_DES, &f.Txt_DEPNAME, &f.Txt_DESNAME, &f.Txt_POS, &f.Txt_ERWY,
-                         &f.Txt_CarICAO, &f.Txt_Flt_Nr})
+    for (TextBox* box :
+         {&f.Txt_Sel_FSPath, &f.Txt_Sel_Flightplan, &f.Txt_Sel_FSFLT, &f.Txt_Sel_BRF, &f.Txt_Title,
+          &f.Txt_Description, &f.Txt_ACFT, &f.Txt_GCDist, &f.Txt_Cruise, &f.Txt_DepartureTm,
+          &f.Txt_EET, &f.Txt_DEP, &f.Txt_DES, &f.Txt_DEPNAME, &f.Txt_DESNAME, &f.Txt_POS,
+          &f.Txt_ERWY, &f.Txt_CarICAO, &f.Txt_Flt_Nr})
         box->setText("");
     f.Lst_FS_APT.clear();
     f.Lst_FS_APT2.clear();

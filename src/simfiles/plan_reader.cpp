@@ -26,8 +26,8 @@ bool locatePlan(Frm_Vell13& f, const std::string& folder, std::string& planName)
         }
         return true;
     }
-    auto choice = showOpen(f, "Open Flightplan File ..", "Flightplan-Files (*.PLN)|*.PLN",
-                           folder, "");
+    auto choice =
+        showOpen(f, "Open Flightplan File ..", "Flightplan-Files (*.PLN)|*.PLN", folder, "");
     if (!choice) return false;
     f.PLANFILE = choice->path;
     planName = choice->name;

@@ -194,10 +194,11 @@ TEST(OpenFlight, NoteFileThatCannotBeReadIsNamedAndEndsTheCommand) {
     wire_simfiles(f);
     f.FS9_PATH = tmp / "FS9";
     f.USER_PATH = tmp / "user";
-    tmp.write("user/Hop.FLT", {"[Main]", "AppVersion=9.1", "[GPS_Engine]",
-                               "Filename=" + (tmp / "user/Hop")});
-    tmp.write("user/Hop.PLN", {"[flightplan]", "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
-                               "destination_id=LOWW, N48* 6.62', E16* 34.11', +000600.00"});
+    tmp.write("user/Hop.FLT",
+              {"[Main]", "AppVersion=9.1", "[GPS_Engine]", "Filename=" + (tmp / "user/Hop")});
+    tmp.write("user/Hop.PLN",
+              {"[flightplan]", "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
+               "destination_id=LOWW, N48* 6.62', E16* 34.11', +000600.00"});
     tmp.write("FS9/kiv/EDDF.txt", {"27L *D"});
     tmp.write("FS9/kiv/LOWW.txt", {"34 *D"});
     const std::string locked = tmp / "FS9/kiv/EDDF.txt";
