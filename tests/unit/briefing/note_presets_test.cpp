@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,6 +41,9 @@ struct Case {
     std::vector<std::pair<int, std::string>> lines;  // side, line
     Presets expected;                                 // fields left empty are not listed
 };
+
+// Test listings name a case by its name rather than its bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class NotePresets : public ::testing::TestWithParam<Case> {
   protected:
