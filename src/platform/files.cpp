@@ -242,7 +242,10 @@ bool writeWhole(const std::string& path, const std::string& bytes) {
     return replaceWith(tmp, target);
 }
 
-std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+namespace {
+
+// Names of the folder's files or sub-folders, ascending with case ignored.
+std::vector<std::string> listEntries(const std::string& folder, bool folders) {
     std::vector<std::string> names;
     std::error_code ec;
     fs::directory_iterator it(resolve(folder), ec);
@@ -250,27 +253,23 @@ std::vector<std::string> listFiles(const std::string& folder, const std::string&
     for (const fs::directory_iterator end; it != end; it.increment(ec)) {
         if (ec) break;
         std::error_code ignored;
-        if (!it->is_regular_file(ignored)) continue;
-        std::string name = utf8ToCp1252(it->path().filename().string());
-        if (matchesPattern(name, pattern)) names.push_back(std::move(name));
+        if (folders ? !it->is_directory(ignored) : !it->is_regular_file(ignored)) continue;
+        names.push_back(utf8ToCp1252(it->path().filename().string()));
     }
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;
 }
 
-std::vector<std::string> listFolders(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(resolve(folder), ec);
-    if (ec || folder.empty()) return names;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) break;
-        std::error_code ignored;
-        if (!it->is_directory(ignored)) continue;
-        names.push_back(utf8ToCp1252(it->path().filename().string()));
-    }
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+}  // namespace
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names = listEntries(folder, false);
+    std::erase_if(names, [&pattern](const std::string& name) { return !matchesPattern(name, pattern); });
     return names;
+}
+
+std::vector<std::string> listFolders(const std::string& folder) {
+    return listEntries(folder, true);
 }
 
 namespace {
