@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     vell::Host host;
     host.registry = &registry;
     host.programFolder = vell::programFolderOf(argc > 0 ? argv[0] : nullptr);
+    host.ownFolder = vell::ownFilesFolder(host.programFolder);
     if (const QScreen* screen = QApplication::primaryScreen()) {
         host.screenWidth = screen->size().width() * kTwipsPerPixel;
         host.screenHeight = screen->size().height() * kTwipsPerPixel;

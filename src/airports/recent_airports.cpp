@@ -9,18 +9,13 @@
 #include "text/strings.h"
 #include "window/dialogs.h"
 #include "window/frm_vell13.h"
+#include "window/own_files.h"
 
 namespace vell {
 
 namespace {
 
 const std::string kSetFilter = "FS Flight-Files (*.dat)|*.dat";
-
-std::string settingsFile(const Frm_Vell13& f) {
-    return f.host.programFolder + SEP + "fs_vell.ini";
-}
-
-std::string setFolder(const Frm_Vell13& f) { return f.host.programFolder + SEP + "vellmaster"; }
 
 // The bare file name: the last component of a path.
 std::string bareName(const std::string& path) {
@@ -44,9 +39,9 @@ void Add_RECENT(Frm_Vell13& f, const std::string& code) {
     // Selecting shows the code in Txt_APT_ICAO (Lst_Stored's click).
     f.Lst_Stored.setListIndex(static_cast<int>(at - sorted.begin()));
 
-    const std::string recent = GET_INI_ITEM(settingsFile(f), "USER", "Recent");
+    const std::string recent = GET_INI_ITEM(settingsFile(f.host), "USER", "Recent");
     if (recent.empty()) return;
-    const std::string path = setFolder(f) + SEP + recent;
+    const std::string path = setFolder(f.host) + SEP + recent;
     if (!Save_APTLIST(f, path)) reportUnwritten(f, path);
 }
 
@@ -62,12 +57,12 @@ void Lst_Stored_Click(Frm_Vell13& f) {
 
 void Cmd_Recent_Clear_Click(Frm_Vell13& f) {
     f.Lst_Stored.clear();
-    PUT_INI_ITEM(settingsFile(f), "USER", "Recent", "");
+    PUT_INI_ITEM(settingsFile(f.host), "USER", "Recent", "");
 }
 
 void mnu_Apt_load_Click(Frm_Vell13& f) {
     const std::optional<FileChoice> choice =
-        showOpen(f, "Open Airport Set File ..", kSetFilter, setFolder(f), "");
+        showOpen(f, "Open Airport Set File ..", kSetFilter, setFolder(f.host), "");
     if (!choice || choice->name.empty()) return;
     // Read before the list is emptied: a file that cannot be read leaves
     // the list as it was.
@@ -75,7 +70,7 @@ void mnu_Apt_load_Click(Frm_Vell13& f) {
     if (!lines) return;
     f.Lst_Stored.clear();
     for (const std::string& line : *lines) f.Lst_Stored.addItem(line);
-    PUT_INI_ITEM(settingsFile(f), "USER", "Recent", choice->name);
+    PUT_INI_ITEM(settingsFile(f.host), "USER", "Recent", choice->name);
 }
 
 void mnu_Apt_save_Click(Frm_Vell13& f) {
@@ -84,7 +79,7 @@ void mnu_Apt_save_Click(Frm_Vell13& f) {
         return;
     }
     const std::optional<std::string> path =
-        f.ui.saveFile({"Save Airport Set File ..", kSetFilter, setFolder(f), ""});
+        f.ui.saveFile({"Save Airport Set File ..", kSetFilter, setFolder(f.host), ""});
     if (!path || bareName(*path).empty()) return;
     const std::string name = bareName(*path);
     if (!Save_APTLIST(f, *path)) {
@@ -93,7 +88,7 @@ void mnu_Apt_save_Click(Frm_Vell13& f) {
     }
     f.ui.messageBox("Airports saved in " + name + " !   ", MsgButtons::OK, MsgIcon::Information,
                     kAppTitle);
-    PUT_INI_ITEM(settingsFile(f), "USER", "Recent", name);
+    PUT_INI_ITEM(settingsFile(f.host), "USER", "Recent", name);
 }
 
 void mnu_Apt_imp_Click(Frm_Vell13& f) {

@@ -5,6 +5,7 @@
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/frm_vell13.h"
+#include "window/own_files.h"
 
 namespace vell {
 
@@ -53,7 +54,7 @@ void Lst_pln_pat_Click(Frm_Vell13& f) {
 
 void Lst_pln_pat_LostFocus(Frm_Vell13& f) {
     // The next start selects the same pattern.
-    PUT_INI_ITEM(f.host.programFolder + SEP + "fs_vell.ini", "preferences", "standard_in",
+    PUT_INI_ITEM(settingsFile(f.host), "preferences", "standard_in",
                  std::to_string(f.Lst_pln_pat.listIndex()));
 }
 

@@ -242,6 +242,19 @@ bool writeWhole(const std::string& path, const std::string& bytes) {
     return replaceWith(tmp, target);
 }
 
+bool canReplace(const std::string& path) {
+    const fs::path target = followLinks(resolve(path));
+    if (target.empty() || !writable(target)) return false;
+    const fs::path probe = temporaryBeside(target);
+    std::error_code ec;
+    {
+        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+    }
+    fs::remove(probe, ec);
+    return true;
+}
+
 namespace {
 
 // Names of the folder's files or sub-folders, ascending with case ignored.

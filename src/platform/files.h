@@ -47,6 +47,10 @@ std::optional<std::vector<std::string>> readLines(const std::string& path);
 // and the old file is then untouched.
 bool writeWhole(const std::string& path, const std::string& bytes);
 
+// True when path can be replaced by writeWhole: it is not read-only, and a
+// file can be created beside it. Probes with a file of its own.
+bool canReplace(const std::string& path);
+
 // Names (no folder) of the files in folder matching pattern ("*.FLT",
 // "*_E.pln", "*.*"), case ignored, in ascending order with case ignored.
 std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern);

@@ -42,6 +42,10 @@ struct Host {
     const Registry* registry = nullptr;
     // The folder that holds the executable (VELLMASTER_HOME overrides it).
     std::string programFolder;
+    // Where the program keeps its own files, the settings file and the set
+    // folder: the program folder when it can be written, else the per-user
+    // data folder (ownFilesFolder). Empty means the program folder.
+    std::string ownFolder;
     // Screen size in twips.
     int screenWidth = 15360;
     int screenHeight = 11520;
@@ -49,5 +53,12 @@ struct Host {
 
 // The executable's folder, or VELLMASTER_HOME when it is set.
 std::string programFolderOf(const char* argv0);
+
+// The folder for the program's own files, given its program folder: the
+// program folder itself when VELLMASTER_HOME names it or when a file can be
+// written there; otherwise the per-user data folder ($XDG_DATA_HOME/vellmaster,
+// else ~/.local/share/vellmaster; %APPDATA%\Vellmaster on Windows), created
+// with its parents. The program folder again when no such folder can be made.
+std::string ownFilesFolder(const std::string& programFolder);
 
 }  // namespace vell

@@ -4,6 +4,7 @@
 #include "simfiles/profile.h"
 #include "window/dialogs.h"
 #include "window/frm_vell13.h"
+#include "window/own_files.h"
 #include "window/version.h"
 
 namespace vell {
@@ -12,10 +13,6 @@ namespace {
 
 // The name the user's flight folder must end with, letter case included.
 const std::string kUserFolderName = "Flight Simulator Files";
-
-std::string settingsFile(const Frm_Vell13& f) {
-    return f.host.programFolder + SEP + "fs_vell.ini";
-}
 
 // What tells the two simulator folders apart in their menu.
 struct SimulatorChoice {
@@ -47,13 +44,13 @@ void chooseSimulatorFolder(Frm_Vell13& f, const SimulatorChoice& sim) {
     sim.option.setEnabled(true);
     const std::string notes = sim.path + SEP + "kiv";
     if (!files::folderExists(notes)) files::createFolder(notes);
-    PUT_INI_ITEM(settingsFile(f), "USER", sim.key, sim.path);
+    PUT_INI_ITEM(settingsFile(f.host), "USER", sim.key, sim.path);
 }
 
 void openHelp(Frm_Vell13& f, const std::string& name) {
     const std::string path = f.host.programFolder + SEP + name;
     if (!files::fileExists(path)) return;
-    PUT_INI_ITEM(settingsFile(f), "preferences", "helpfile", name);
+    PUT_INI_ITEM(settingsFile(f.host), "preferences", "helpfile", name);
     f.setHelpFile(path);
     // As if the help key had been pressed in the window.
     f.ui.openHelp(f.helpFile());
@@ -68,7 +65,7 @@ std::string aboutText() {
 void mnu_Standard_Click(Frm_Vell13& f, int index) {
     if (index < 0 || index >= static_cast<int>(f.mnu_Standard.size())) return;
     f.Lbl_Standard.setCaption(f.mnu_Standard[static_cast<std::size_t>(index)].caption());
-    PUT_INI_ITEM(settingsFile(f), "preferences", "standard_out", std::to_string(index));
+    PUT_INI_ITEM(settingsFile(f.host), "preferences", "standard_out", std::to_string(index));
 }
 
 void mnu_myfiles_Click(Frm_Vell13& f) {
@@ -82,7 +79,7 @@ void mnu_myfiles_Click(Frm_Vell13& f) {
     if (named && files::folderExists(answer)) {
         f.USER_PATH = answer;
         f.mnu_myfiles.setChecked(true);
-        PUT_INI_ITEM(settingsFile(f), "USER", "USER_PATH", f.USER_PATH);
+        PUT_INI_ITEM(settingsFile(f.host), "USER", "USER_PATH", f.USER_PATH);
         return;
     }
     // Rejected or cancelled: the settings keep the old folder, which the next

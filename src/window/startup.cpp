@@ -6,6 +6,7 @@
 #include "simfiles/profile.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
+#include "window/own_files.h"
 #include "window/registry_path.h"
 
 namespace vell {
@@ -20,12 +21,8 @@ constexpr int kFile1Top = 8160;
 constexpr int kWindowWidth = kLstBrfLeft;
 constexpr int kWindowHeight = kFile1Top + 400;
 
-std::string settingsFile(const Frm_Vell13& f) {
-    return f.host.programFolder + SEP + "fs_vell.ini";
-}
-
 std::string setting(const Frm_Vell13& f, const char* section, const char* key) {
-    return GET_INI_ITEM(settingsFile(f), section, key);
+    return GET_INI_ITEM(settingsFile(f.host), section, key);
 }
 
 // A numeric setting read as a 16-bit whole number; 0 when it holds none.
@@ -43,10 +40,17 @@ void placeWindow(Frm_Vell13& f) {
 }
 
 void createMissingFiles(const Frm_Vell13& f) {
-    const std::string setFolder = f.host.programFolder + SEP + "vellmaster";
-    if (!files::folderExists(setFolder)) files::createFolder(setFolder);
-    const std::string ini = settingsFile(f);
+    const std::string sets = setFolder(f.host);
+    if (!files::folderExists(sets)) files::createFolder(sets);
+    const std::string ini = settingsFile(f.host);
     if (!files::fileExists(ini)) files::writeWhole(ini, initialSettingsText());
+    // Settings are written the moment they change; a file that takes no
+    // writes would lose every choice in silence, so it is said once, here.
+    if (!files::fileExists(ini) || !files::canReplace(ini)) {
+        f.ui.messageBox("Could not write the settings file  \r\n" + ini +
+                            "\r\nChoices made now are lost when the program ends.   ",
+                        MsgButtons::OK, MsgIcon::Exclamation, kAppTitle);
+    }
 }
 
 void readPreferences(Frm_Vell13& f) {
@@ -94,7 +98,7 @@ void acceptSimulator(Frm_Vell13& f, const std::string& folder, const char* key, 
     option.setEnabled(true);
     const std::string notes = folder + SEP + "kiv";
     if (!files::folderExists(notes)) files::createFolder(notes);
-    PUT_INI_ITEM(settingsFile(f), "USER", key, folder);
+    PUT_INI_ITEM(settingsFile(f.host), "USER", key, folder);
 }
 
 void findFs2002(Frm_Vell13& f) {
@@ -125,7 +129,7 @@ void findUserFolder(Frm_Vell13& f) {
                       SEP + "Flight Simulator Files";
     if (files::folderExists(f.USER_PATH)) {
         f.mnu_myfiles.setChecked(true);
-        PUT_INI_ITEM(settingsFile(f), "USER", "USER_PATH", f.USER_PATH);
+        PUT_INI_ITEM(settingsFile(f.host), "USER", "USER_PATH", f.USER_PATH);
     } else {
         f.mnu_myfiles.setChecked(false);
     }
@@ -151,8 +155,7 @@ void chooseSimulator(Frm_Vell13& f) {
 }
 
 void loadRecentAirports(Frm_Vell13& f) {
-    const std::string set =
-        f.host.programFolder + SEP + "vellmaster" + SEP + setting(f, "USER", "Recent");
+    const std::string set = setFolder(f.host) + SEP + setting(f, "USER", "Recent");
     if (!files::fileExists(set)) return;
     const auto lines = files::readLines(set);
     if (!lines) return;

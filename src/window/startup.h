@@ -1,7 +1,7 @@
 // The main window's load handler: arranges the window, makes sure the
 // settings file and the set folder exist, reads the settings, finds both
 // simulators, the user's flight folder and KIV, chooses a simulator and fills
-// the lists. It shows no message of its own.
+// the lists. Its one message says that the settings file cannot be written.
 #pragma once
 
 #include <string>
