@@ -22,14 +22,14 @@ TextedDialog::TextedDialog(vell::Frm_TEXTED& model, QWidget* parent)
     BindContext context;
     context.previewKey = [](vell::Field& field, int keyAscii) {
         // This dialog has no key preview of its own: the field's handler.
-        if (field.KeyPress) field.KeyPress(keyAscii);
+        field.raiseKeyPress(keyAscii);
         return keyAscii;
     };
     context.focusIn = [this](vell::Field& field) {
         if (focused_ == &field) return;
         vell::Field* left = focused_;
         focused_ = &field;
-        if (left && left->LostFocus) left->LostFocus();
+        if (left) left->raiseLostFocus();
     };
     context.afterAction = [this] {
         if (!model_.shown() && isVisible()) accept();

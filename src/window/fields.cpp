@@ -13,6 +13,19 @@ void Field::changed() {
     for (auto& o : observers_) o(*this);
 }
 
+void Field::raise(const std::function<void()>& handler) {
+    if (!handler) return;
+    if (boundary_ == nullptr) {
+        handler();
+    } else {
+        boundary_->run(handler);
+    }
+}
+
+void Field::raiseKeyPress(int& keyAscii) {
+    if (KeyPress) raise([this, &keyAscii] { KeyPress(keyAscii); });
+}
+
 void Field::setEnabled(bool e) {
     if (enabled_ == e) return;
     enabled_ = e;
@@ -35,18 +48,18 @@ void TextBox::setText(std::string t) {
     if (text_ == t) return;
     text_ = std::move(t);
     changed();
-    if (Change) Change();
+    raise(Change);
 }
 
 void CommandButton::click() {
-    if (Click) Click();
+    raise(Click);
 }
 
 void CheckBox::setValue(int v) {
     if (value_ == v) return;
     value_ = v;
     changed();
-    if (Click) Click();
+    raise(Click);
 }
 
 void OptionButton::setValue(bool v) {
@@ -61,7 +74,7 @@ void OptionButton::setValue(bool v) {
     }
     value_ = v;
     changed();
-    if (v && Click) Click();
+    if (v) raise(Click);
 }
 
 std::string ListField::item(int i) const {
@@ -74,7 +87,7 @@ void ListField::setListIndex(int i) {
     if (listIndex_ == i) return;
     listIndex_ = i;
     changed();
-    if (Click) Click();
+    raise(Click);
 }
 
 void ListField::replaceItems(std::vector<std::string> items) {
@@ -137,7 +150,7 @@ void ComboBox::setText(std::string t) {
     if (text_ == t) return;
     text_ = std::move(t);
     changed();
-    if (Change) Change();
+    raise(Change);
 }
 
 void ComboBox::select(int i) {
@@ -149,7 +162,7 @@ void FolderList::setPath(std::string p) {
     bool differs = path_ != p;
     path_ = std::move(p);
     refresh();
-    if (differs && Change) Change();
+    if (differs) raise(Change);
 }
 
 void FolderList::refresh() {
@@ -183,7 +196,7 @@ void MenuItem::setChecked(bool c) {
 }
 
 void MenuItem::click() {
-    if (Click) Click();
+    raise(Click);
 }
 
 }  // namespace vell

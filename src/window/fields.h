@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "window/event_boundary.h"
+
 namespace vell {
 
 enum class FieldKind {
@@ -59,9 +61,15 @@ public:
     // Events shared by all kinds; each kind raises those that it has.
     std::function<void()> LostFocus;
     std::function<void(int& keyAscii)> KeyPress;
+    void raiseLostFocus() { raise(LostFocus); }
+    void raiseKeyPress(int& keyAscii);
+
+    // The window's boundary, through which every event of the field runs.
+    void setBoundary(EventBoundary* boundary) { boundary_ = boundary; }
 
 protected:
     void changed();
+    void raise(const std::function<void()>& handler);
 
 private:
     std::string name_;
@@ -72,6 +80,7 @@ private:
     bool visible_ = true;
     std::string tooltip_;
     std::vector<Observer> observers_;
+    EventBoundary* boundary_ = nullptr;
 };
 
 // A field with a caption: labels, buttons, check boxes, frames, menu items.

@@ -15,10 +15,15 @@ Frm_TEXTED::Frm_TEXTED() {
     Label3.setCaption("DESCRIPTION :");
 }
 
+void Frm_TEXTED::setBoundary(EventBoundary* boundary) {
+    boundary_ = boundary;
+    for (Field* f : fields_) f->setBoundary(boundary);
+}
+
 void Frm_TEXTED::showModal(UiPort& ui) {
-    if (Load) Load();
+    boundary_->run(Load);
     shown_ = true;
-    if (Activate) Activate();
+    boundary_->run(Activate);
     ui.showModal(*this);
     // The port returns once the dialog is gone, however it was closed.
     shown_ = false;

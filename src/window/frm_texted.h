@@ -43,6 +43,8 @@ public:
     // it has been hidden.
     void showModal(UiPort& ui);
     void hide();
+    // The boundary through which the dialog's and its fields' events run.
+    void setBoundary(EventBoundary* boundary);
     bool shown() const { return shown_; }
 
     const std::vector<Field*>& fields() const { return fields_; }
@@ -51,6 +53,7 @@ public:
 
 private:
     std::vector<Field*> fields_;
+    EventBoundary* boundary_ = nullptr;
     bool shown_ = false;
 };
 

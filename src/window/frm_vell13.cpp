@@ -15,6 +15,13 @@ constexpr std::string_view kTextedPrefix = "Frm_TEXTED.";
 Frm_Vell13::Frm_Vell13(UiPort& ui_, const Host& host_) : ui(ui_), host(host_) {
     registerFields();
     setInitialState();
+    for (Field* f : fields_) f->setBoundary(&events_);
+    texted.setBoundary(&events_);
+    events_.setReport([this](const std::string& what) {
+        setBusy(false);
+        ui.messageBox("The action stopped: an unexpected error occurred.  \r\n" + what + "   ",
+                      MsgButtons::OK, MsgIcon::Critical, kAppTitle);
+    });
 }
 
 Field* Frm_Vell13::find(std::string_view name) {
@@ -30,17 +37,17 @@ void Frm_Vell13::notify() {
 }
 
 void Frm_Vell13::load() {
-    if (Load) Load();
+    events_.run(Load);
 }
 
 void Frm_Vell13::resize() {
-    if (Resize) Resize();
+    events_.run(Resize);
 }
 
 void Frm_Vell13::close() {
     if (closed_) return;
     closed_ = true;
-    if (Unload) Unload();
+    events_.run(Unload);
     notify();
 }
 
@@ -50,7 +57,7 @@ void Frm_Vell13::setFocus(Field* field) {
     focus_ = field;
     notify();
     // The field that had the input learns of it once the input has moved.
-    if (previous && previous->LostFocus) previous->LostFocus();
+    if (previous) previous->raiseLostFocus();
 }
 
 std::vector<Frame*> Frm_Vell13::placeOf(const Frame& frame) const {
@@ -103,8 +110,8 @@ void Frm_Vell13::setHelpFile(std::string path) {
 }
 
 int Frm_Vell13::previewKey(Field& field, int keyAscii) {
-    if (KeyPress) KeyPress(keyAscii);
-    if (keyAscii != 0 && field.KeyPress) field.KeyPress(keyAscii);
+    if (KeyPress) events_.run([this, &keyAscii] { KeyPress(keyAscii); });
+    if (keyAscii != 0) field.raiseKeyPress(keyAscii);
     return keyAscii;
 }
 
@@ -117,7 +124,7 @@ void Frm_Vell13::typeChar(TextBox& box, int keyAscii) {
         keyAscii = previewKey(box, keyAscii);
     } else if (box.KeyPress) {
         // A field of the description dialog: no preview by this window.
-        box.KeyPress(keyAscii);
+        box.raiseKeyPress(keyAscii);
     }
     if (keyAscii <= 0 || keyAscii > 255 || box.readOnly()) return;
     std::string text = box.text();

@@ -239,6 +239,10 @@ public:
     // nothing to a single-line one.
     void typeChar(TextBox& box, int keyAscii);
 
+    // Every event of the window and its fields runs through it: a failure
+    // that escapes a handler is told in a message box, and the window goes on.
+    EventBoundary& events() { return events_; }
+
     // Told whenever the window's own state changes (focus, front frame,
     // busy pointer, help file, closing).
     void addObserver(std::function<void()> observer) { observers_.push_back(std::move(observer)); }
@@ -248,6 +252,7 @@ private:
     void setInitialState();
     void notify();
 
+    EventBoundary events_;
     std::vector<Field*> fields_;
     std::vector<MenuItem*> menuBar_;
     Field* focus_ = nullptr;

@@ -21,7 +21,7 @@ void ScenarioRun::takeFocus(Field& field) {
         if (dialogFocus_ == &field) return;
         Field* previous = dialogFocus_;
         dialogFocus_ = &field;
-        if (previous && previous->LostFocus) previous->LostFocus();
+        if (previous) previous->raiseLostFocus();
     } else {
         window().setFocus(&field);
     }
@@ -42,8 +42,8 @@ void ScenarioRun::typeInto(Field& field, int keyAscii) {
     // Other fields: the key handlers only (the window previews for its own).
     if (!inDialog(field))
         keyAscii = f.previewKey(field, keyAscii);
-    else if (field.KeyPress)
-        field.KeyPress(keyAscii);
+    else
+        field.raiseKeyPress(keyAscii);
     auto* combo = dynamic_cast<ComboBox*>(&field);
     if (combo == nullptr || keyAscii <= 0 || keyAscii > 255 || keyAscii == 13) return;
     std::string text = combo->text();
@@ -85,7 +85,7 @@ void ScenarioRun::click(const ScriptLine& line) {
             // A click on the entry that is already selected.
             takeFocus(fld);
             auto& list = static_cast<ListField&>(fld);
-            if (list.Click) list.Click();
+            window().events().run(list.Click);
             return;
         }
         default:
@@ -160,11 +160,11 @@ void ScenarioRun::leave(const ScriptLine& line) {
     if (!reachable(fld)) return;
     if (inDialog(fld) && dialogFocus_ == &fld) {
         dialogFocus_ = nullptr;
-        if (fld.LostFocus) fld.LostFocus();
+        fld.raiseLostFocus();
     } else if (!inDialog(fld) && window().focus() == &fld) {
         window().setFocus(nullptr);
-    } else if (fld.LostFocus) {
-        fld.LostFocus();
+    } else {
+        fld.raiseLostFocus();
     }
 }
 
@@ -203,7 +203,7 @@ void ScenarioRun::key(const ScriptLine& line) {
         typeInto(*target, keyAscii);
     } else if (!f.texted.shown() && f.KeyPress) {
         // No field holds the input: only the window sees the key.
-        f.KeyPress(keyAscii);
+        f.events().run([&f, &keyAscii] { f.KeyPress(keyAscii); });
     }
 }
 

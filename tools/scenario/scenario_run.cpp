@@ -133,6 +133,9 @@ Frm_Vell13& ScenarioRun::window() const {
     if (!window_) {
         host_.programFolder = programFolder_;
         window_ = createMainWindow(ui_, host_);
+        // A failure that escapes a handler is a fault of the program: it
+        // fails the scenario instead of being told in a message box.
+        window_->events().setReport([](const std::string&) { throw; });
         if (extraWiring_) extraWiring_(*window_);
     }
     return *window_;
