@@ -21,9 +21,11 @@ void Frm_TEXTED::setBoundary(EventBoundary* boundary) {
 }
 
 void Frm_TEXTED::showModal(UiPort& ui) {
-    boundary_->run(Load);
+    EventBoundary none;
+    EventBoundary& events = boundary_ != nullptr ? *boundary_ : none;
+    events.run(Load);
     shown_ = true;
-    boundary_->run(Activate);
+    events.run(Activate);
     ui.showModal(*this);
     // The port returns once the dialog is gone, however it was closed.
     shown_ = false;
