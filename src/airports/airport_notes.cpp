@@ -63,6 +63,13 @@ void Txt_APT_ICAO_Change(Frm_Vell13& f) {
 }
 
 void Load_APTDATA(Frm_Vell13& f, const std::string& name) {
+    // A code that is no file name ("../X") would name a file outside the
+    // note folder.
+    if (!isPlainName(name)) {
+        warn(f, "Not an airport code: " + name.substr(0, name.rfind('.')) + "   ");
+        f.Txt_APT_ICAO.setText("");
+        return;
+    }
     // Without a note folder there is no note file to find (the path would
     // name the root of the file system).
     const std::string path = noteFolder(f) + SEP + name;
@@ -104,7 +111,12 @@ void Txt_APT_DAT_Change(Frm_Vell13& f) {
 void Cmd_APT_SAVE_Click(Frm_Vell13& f) {
     if (f.Txt_APT_DAT.text().empty() || f.Txt_APT_ICAO.text().size() < 4) return;
     if (!noteFolderReady(f)) return;
-    const std::string path = noteFolder(f) + SEP + upper(f.Txt_APT_ICAO.text()) + ".txt";
+    const std::string name = upper(f.Txt_APT_ICAO.text()) + ".txt";
+    if (!isPlainName(name)) {
+        warn(f, "Airport Data not saved: not an airport code: " + f.Txt_APT_ICAO.text() + "   ");
+        return;
+    }
+    const std::string path = noteFolder(f) + SEP + name;
     if (!files::writeWhole(path, f.Txt_APT_DAT.text() + "\r\n")) {
         warn(f, "Could not save the Airport Data file  \r\n" + path + "   ");
         return;

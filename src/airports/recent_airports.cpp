@@ -39,7 +39,7 @@ void Add_RECENT(Frm_Vell13& f, const std::string& code) {
     // Selecting shows the code in Txt_APT_ICAO (Lst_Stored's click).
     f.Lst_Stored.setListIndex(static_cast<int>(at - sorted.begin()));
 
-    const std::string recent = GET_INI_ITEM(settingsFile(f.host), "USER", "Recent");
+    const std::string recent = currentSetName(f.host);
     if (recent.empty()) return;
     const std::string path = setFolder(f.host) + SEP + recent;
     if (!Save_APTLIST(f, path)) reportUnwritten(f, path);

@@ -66,11 +66,6 @@ std::optional<CopyFailure> deleteSource(const std::string& path,
     return std::nullopt;
 }
 
-// Either separator: a name made on one system is used on the other.
-bool holdsSeparator(const std::string& name) {
-    return name.find_first_of("/\\") != std::string::npos;
-}
-
 // The copy from the base name to the status line; a failure comes back
 // with the note that tells what became of the sources.
 struct Outcome {
@@ -82,8 +77,10 @@ Outcome copyFlight(Frm_Vell13& f) {
     const std::string folder = f.Dir1.path();
     const std::string base = baseName(baseNameFields(f));
     // The name must stay a name: a separator in it would put the copy into
-    // another folder, or outside the destination.
-    if (holdsSeparator(base)) {
+    // another folder, or outside the destination (either separator: a name
+    // made on one system is used on the other); a control character cuts or
+    // spoils it on disk.
+    if (!isPlainName(base)) {
         return {CopyFailure{"The name of the copy contains a folder separator", base}};
     }
 

@@ -19,8 +19,7 @@ bool endsWith(const std::string& s, const std::string& tail) {
 }  // namespace
 
 bool isPlainFolderName(const std::string& name) {
-    return !name.empty() && name != "." && name.find('/') == std::string::npos &&
-           name.find('\\') == std::string::npos && !contains(name, "..");
+    return isPlainName(name) && !contains(name, "..");
 }
 
 void mnu_FS_folder_Click(Frm_Vell13& f) {

@@ -103,6 +103,8 @@ std::string readItem(const std::string& file, const std::string& section, const 
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
+    // As the host's profile routine, a value ends at its first NUL.
+    value = value.substr(0, value.find('\0'));
     return std::string(value.substr(0, limit));
 }
 

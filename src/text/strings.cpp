@@ -160,4 +160,12 @@ std::string utf8ToCp1252(std::string_view s) {
     return out;
 }
 
+bool isPlainName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (const char c : name) {
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
+    }
+    return true;
+}
+
 }  // namespace vell

@@ -20,6 +20,11 @@ std::string mid(std::string_view s, std::size_t a, std::size_t n);
 bool startsWith(std::string_view s, std::string_view prefix);
 bool contains(std::string_view s, std::string_view part);
 
+// True when name can stand as one file name inside a folder: not empty, not
+// "." or "..", and without a separator of either system or a control
+// character (a NUL among them).
+bool isPlainName(std::string_view name);
+
 // Windows-1252 to UTF-8 and back (characters outside it become '?').
 std::string cp1252ToUtf8(std::string_view s);
 std::string utf8ToCp1252(std::string_view s);

@@ -1,6 +1,8 @@
 #include "window/own_files.h"
 
 #include "platform/files.h"
+#include "simfiles/profile.h"
+#include "text/strings.h"
 
 namespace vell {
 
@@ -14,6 +16,12 @@ std::string settingsFile(const Host& host) {
 
 std::string setFolder(const Host& host) {
     return ownFolder(host) + SEP + "vellmaster";
+}
+
+std::string currentSetName(const Host& host) {
+    std::string name = GET_INI_ITEM(settingsFile(host), "USER", "Recent");
+    if (name == "0" || !isPlainName(name)) name.clear();
+    return name;
 }
 
 }  // namespace vell

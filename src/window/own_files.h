@@ -12,5 +12,9 @@ namespace vell {
 const std::string& ownFolder(const Host& host);
 std::string settingsFile(const Host& host);
 std::string setFolder(const Host& host);
+// The bare name of the current airport set file (settings key Recent), or
+// an empty text when none is named: the key is empty or missing ("0"), or
+// holds no plain file name (a separator, "..").
+std::string currentSetName(const Host& host);
 
 }  // namespace vell

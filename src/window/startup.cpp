@@ -155,8 +155,9 @@ void chooseSimulator(Frm_Vell13& f) {
 }
 
 void loadRecentAirports(Frm_Vell13& f) {
-    const std::string set = setFolder(f.host) + SEP + setting(f, "USER", "Recent");
-    if (!files::fileExists(set)) return;
+    const std::string name = currentSetName(f.host);
+    const std::string set = setFolder(f.host) + SEP + name;
+    if (name.empty() || !files::fileExists(set)) return;
     const auto lines = files::readLines(set);
     if (!lines) return;
     f.Lst_Stored.clear();

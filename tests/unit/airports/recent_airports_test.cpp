@@ -48,6 +48,28 @@ TEST_F(RecentAirports, AnEntryTypedOtherwiseThanACodeEndsAfterOneLookUp) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(RecentAirports, ACodeOrASetNameThatClimbsOutOfItsFolderWritesNothing) {
+    // A typed code that is no file name is refused before any lookup.
+    f.Txt_APT_ICAO.setText("../x");
+    EXPECT_EQ(f.Txt_APT_ICAO.text(), "");
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, "Not an airport code: ../X   ");
+    f.Txt_APT_DAT.setText("notes");
+    f.Txt_APT_ICAO.setText("..\\x");
+    f.Cmd_APT_SAVE.click();
+    // Set files: a Recent key holding a separator or "..", or a missing key
+    // ("0"), names no set file, so adding a code writes none.
+    for (const char* recent : {"Recent=..\r\n", "Recent=../../evil\r\n", ""}) {
+        tmp.write("prog/fs_vell.ini", std::string("[USER]\r\n") + recent);
+        Add_RECENT(f, "LOWW");
+        f.Lst_Stored.clear();
+    }
+    EXPECT_EQ(tmp.listing(), "kiv;prog;");
+    EXPECT_EQ(tmp.listing("prog"), "fs_vell.ini;vellmaster;");
+    EXPECT_EQ(tmp.listing("prog/vellmaster"), "set.dat;");
+    EXPECT_EQ(tmp.listing("kiv"), "EDDF.txt;");
+}
+
 TEST_F(RecentAirports, AnEmptyListIsSavedAsAnEmptyFile) {
     tmp.write("prog/vellmaster/old.dat", "EDDF\r\n");
     EXPECT_TRUE(Save_APTLIST(f, tmp / "prog/vellmaster/old.dat"));

@@ -57,6 +57,15 @@ TEST(Codepage, WritesQuestionMarksForWhatItCannotHold) {
     EXPECT_EQ(utf8ToCp1252("\xc0\xaf"), "??");             // overlong
 }
 
+TEST(PlainName, OneFileNameInsideItsFolderAndNothingElse) {
+    for (const char* good : {"EDDF.txt", "a..b", "...", "Hop EDDF-EGLL", "\xfc" "ber.dat"})
+        EXPECT_TRUE(isPlainName(good)) << good;
+    for (const std::string& bad : {std::string(), std::string("."), std::string(".."),
+                                   std::string("../x"), std::string("a\\b"), std::string("a/b"),
+                                   std::string("a\0b", 3), std::string("tab\there")})
+        EXPECT_FALSE(isPlainName(bad)) << bad;
+}
+
 TEST(FixedColumns, WritesInPlaceWithoutChangingTheLength) {
     std::string line(10, ' ');
     writeColumn(line, 3, 4, "ABCDEF");
