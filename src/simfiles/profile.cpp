@@ -118,6 +118,13 @@ std::string lineEndOf(const std::string& bytes, const std::vector<Line>& lines) 
 
 bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
+// A section or key name that the file could not give back as written: the
+// reading trims blanks and tabs around names, sees a line that begins with
+// "[" as a section, and ends a key at its "=".
+bool unwritableName(std::string_view name) {
+    return name.empty() || trimBlanksAndTabs(name).size() != name.size() || hasLineBreak(name);
+}
+
 }  // namespace
 
 std::string GET_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const std::string& KEY) {
@@ -132,8 +139,8 @@ void PUT_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const 
                   const std::string& WERT) {
     // Names that would break the file's structure are not written at all;
     // line breaks inside a value become blanks so the value stays one line.
-    if (KEY.empty() || KEY.find('=') != std::string::npos || hasLineBreak(KEY) ||
-        SECTION.find(']') != std::string::npos || hasLineBreak(SECTION)) {
+    if (unwritableName(KEY) || KEY.find('=') != std::string::npos || KEY.front() == '[' ||
+        unwritableName(SECTION) || SECTION.find(']') != std::string::npos) {
         return;
     }
     std::string value = WERT;

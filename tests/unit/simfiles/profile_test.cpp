@@ -231,6 +231,12 @@ TEST(ProfileWrite, RefusesWhatWouldBreakTheFileAndFailsSilently) {
     PUT_INI_ITEM(tmp / "a.ini", "a", "k\r\n[b]", "v");
     PUT_INI_ITEM(tmp / "a.ini", "a]", "k", "v");
     PUT_INI_ITEM(tmp / "a.ini", "a", "", "v");
+    // Names that would read back as other names: blanks or tabs around
+    // them, a key that would read as a section line.
+    PUT_INI_ITEM(tmp / "a.ini", "a", " k", "v");
+    PUT_INI_ITEM(tmp / "a.ini", "a", "k\t", "v");
+    PUT_INI_ITEM(tmp / "a.ini", " a", "k", "v");
+    PUT_INI_ITEM(tmp / "a.ini", "a", "[c", "]");
     EXPECT_EQ(tmp.read("a.ini"), "[a]\r\nk=v\r\n");
     // Line breaks inside a value become blanks: the value stays on its line.
     PUT_INI_ITEM(tmp / "a.ini", "a", "k", "two\r\nlines");
