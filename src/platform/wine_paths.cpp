@@ -4,7 +4,9 @@
 
 namespace vell {
 
-std::string winePrefixInForce() { return {}; }
+std::string winePrefixInForce() {
+    return {};
+}
 
 std::string hostPathInWinePrefix(const std::string& winPath, const std::string&) {
     return winPath;
@@ -33,7 +35,9 @@ namespace vell {
 
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // "X:" alone or followed by a separator.
 bool isDrivePath(const std::string& path) {
@@ -70,7 +74,8 @@ fs::path linkTarget(const fs::path& linkFolder, const fs::path& target) {
 
 // Where the drive's letter leads in the prefix (host path), if anywhere.
 std::optional<fs::path> driveRoot(const fs::path& prefix, char letter) {
-    const char lower = static_cast<char>(letter >= 'A' && letter <= 'Z' ? letter - 'A' + 'a' : letter);
+    const char lower =
+        static_cast<char>(letter >= 'A' && letter <= 'Z' ? letter - 'A' + 'a' : letter);
     const fs::path dosdevices = prefix / "dosdevices";
     const fs::path link = dosdevices / (std::string(1, lower) + ":");
     std::error_code ec;

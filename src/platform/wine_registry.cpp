@@ -18,11 +18,16 @@ unsigned char foldByte(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
     switch (c) {
-        case 0x9A: return 0x8A;  // s caron
-        case 0x9C: return 0x8C;  // oe
-        case 0x9E: return 0x8E;  // z caron
-        case 0xFF: return 0x9F;  // y diaeresis
-        default: return c;
+        case 0x9A:
+            return 0x8A;  // s caron
+        case 0x9C:
+            return 0x8C;  // oe
+        case 0x9E:
+            return 0x8E;  // z caron
+        case 0xFF:
+            return 0x9F;  // y diaeresis
+        default:
+            return c;
     }
 }
 
@@ -59,6 +64,10 @@ void appendUnit(Decoded& out, unsigned unit) {
     if (byte == "?") out.exact = false;
     out.text += byte;
 }
+
+// \a \b \e \f \n \r \t \v and the control characters they stand for.
+constexpr std::string_view kEscapeLetters = "abefnrtv";
+constexpr std::string_view kEscapedControls = "\a\b\x1b\f\n\r\t\v";
 
 bool isHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -99,41 +108,31 @@ std::optional<Decoded> readText(std::string_view line, std::size_t& i, char end)
         }
         if (i == line.size()) return std::nullopt;
         const char e = line[i++];
-        switch (e) {
-            case 'a': out.text += '\a'; break;
-            case 'b': out.text += '\b'; break;
-            case 'e': out.text += '\x1b'; break;
-            case 'f': out.text += '\f'; break;
-            case 'n': out.text += '\n'; break;
-            case 'r': out.text += '\r'; break;
-            case 't': out.text += '\t'; break;
-            case 'v': out.text += '\v'; break;
-            case 'x': {
-                unsigned unit = 0;
-                int digits = 0;
-                while (digits < 4 && i < line.size() && isHexDigit(line[i])) {
-                    unit = unit * 16 + hexValue(line[i++]);
-                    ++digits;
-                }
-                if (digits == 0) {
-                    out.text += 'x';
-                } else {
-                    appendUnit(out, unit);
-                }
-                break;
+        if (const std::size_t letter = kEscapeLetters.find(e); letter != std::string_view::npos) {
+            out.text += kEscapedControls[letter];
+            continue;
+        }
+        if (e == 'x') {
+            unsigned unit = 0;
+            int digits = 0;
+            while (digits < 4 && i < line.size() && isHexDigit(line[i])) {
+                unit = unit * 16 + hexValue(line[i++]);
+                ++digits;
             }
-            default:
-                if (e >= '0' && e <= '7') {
-                    unsigned unit = static_cast<unsigned>(e - '0');
-                    for (int digits = 1; digits < 3 && i < line.size() && line[i] >= '0' &&
-                                         line[i] <= '7';
-                         ++digits) {
-                        unit = unit * 8 + static_cast<unsigned>(line[i++] - '0');
-                    }
-                    appendUnit(out, unit);
-                } else {
-                    out.text += e;
-                }
+            if (digits == 0) {
+                out.text += 'x';
+            } else {
+                appendUnit(out, unit);
+            }
+        } else if (e >= '0' && e <= '7') {
+            unsigned unit = static_cast<unsigned>(e - '0');
+            for (int digits = 1; digits < 3 && i < line.size() && line[i] >= '0' && line[i] <= '7';
+                 ++digits) {
+                unit = unit * 8 + static_cast<unsigned>(line[i++] - '0');
+            }
+            appendUnit(out, unit);
+        } else {
+            out.text += e;
         }
     }
     return std::nullopt;
@@ -150,7 +149,7 @@ struct Candidate {
 
 // One pass over the lines of a registry file for one value.
 class Lookup {
-public:
+  public:
     explicit Lookup(const RegistryQuery& query)
         : query_(query), foldedValue_(fold(query.valueName)) {}
 
@@ -181,7 +180,7 @@ public:
         return {};
     }
 
-private:
+  private:
     void makeCandidates() {
         if (query_.view32 && win64_) {
             const std::size_t sep = query_.key.find('\\');

@@ -54,6 +54,11 @@ TEST(HostRegistry, ReadsThePrefixInForceAndGivesHostPaths) {
     EXPECT_EQ(ask(hkcu, "Software\\Vellprobe", "Town"), c + "/Fl\xfcge/Z\xfcrich");
     // What is no path is given as it stands, 255 characters at most.
     EXPECT_EQ(ask(hkcu, "Software\\Vellprobe", "Expand"), "%USERPROFILE%\\Documents");
+    EXPECT_EQ(ask(hklm,
+                  "Software\\Microsoft\\Cryptography\\OID\\EncodingType 1\\"
+                  "CertDllVerifyRevocation\\DEFAULT",
+                  "Dll"),
+              "cryptnet.dll");
     const std::string relay = ask(hkcu, "Software\\Wine\\Debug", "RelayExclude");
     EXPECT_EQ(relay.size(), 255u);
     EXPECT_EQ(relay.substr(0, 36), "ntdll.RtlEnterCriticalSection;ntdll.");

@@ -12,7 +12,7 @@
 namespace vell::testing {
 
 class ScopedEnvironment {
-public:
+  public:
     using Values = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
     explicit ScopedEnvironment(const Values& values) {
@@ -29,7 +29,7 @@ public:
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
-private:
+  private:
     Values saved_;
 };
 

@@ -83,9 +83,8 @@ TEST(WinePaths, DrivesLeadWhereTheirLinksPoint) {
         EXPECT_EQ(hostPathInWinePrefix(k.windows, prefix), k.host);
     }
     // The names as written are found as on the simulator's home system.
-    EXPECT_TRUE(files::fileExists(
-        hostPathInWinePrefix("C:\\program files (x86)\\MICROSOFT GAMES\\flight simulator 9\\FS9.EXE",
-                             prefix)));
+    EXPECT_TRUE(files::fileExists(hostPathInWinePrefix(
+        "C:\\program files (x86)\\MICROSOFT GAMES\\flight simulator 9\\FS9.EXE", prefix)));
     EXPECT_EQ(hostPathInWinePrefix("C:\\FS9", ""), "C:\\FS9");
     EXPECT_EQ(hostPathInWinePrefix("C:\\FS9", tmp / "missing"), "C:\\FS9");
 }
@@ -95,7 +94,8 @@ TEST(WinePaths, LinksAreFollowedAsTheSystemDoes) {
     makePrefix(tmp, "real");
     // A prefix reached through a link keeps the name it was given.
     fs::create_directory_symlink(tmp / "real", tmp / "linked");
-    EXPECT_EQ(hostPathInWinePrefix("C:\\Fl\xfcge", tmp / "linked"), tmp / "linked/drive_c/Fl\xfcge");
+    EXPECT_EQ(hostPathInWinePrefix("C:\\Fl\xfcge", tmp / "linked"),
+              tmp / "linked/drive_c/Fl\xfcge");
     // A linked dosdevices folder: "../drive_c" is beside the folder it links to.
     fs::create_directories(tmp / "other");
     fs::create_directory_symlink(tmp / "real/dosdevices", tmp / "other/dosdevices");

@@ -68,9 +68,9 @@ TEST(ScenarioHost, EnvSetsAVariableForOneScenarioOnly) {
 
 TEST(ScenarioHost, RegistryHostAndScriptedValuesExcludeEachOther) {
     const std::string missing = "env WINEPREFIX \"$ROOT$SEPmissing\"\nenv HOME \"$ROOT\"\n";
-    Outcome out = runScenario(missing + "registry host\nstart\nleave Image1\n"
-                                        "expect Txt_Title.text \"host\"\nexpect var FS9_PATH \"\"\n",
-                              false, showingHost);
+    Outcome out = runScenario(
+        missing + "registry host\nstart\nleave Image1\nexpect Txt_Title.text \"host\"\n", false,
+        showingHost);
     EXPECT_TRUE(out.passed) << out.line << ": " << out.message;
 
     out = runScenario("start\nleave Image1\nexpect Txt_Title.text \"scripted\"\n", false,
@@ -78,8 +78,8 @@ TEST(ScenarioHost, RegistryHostAndScriptedValuesExcludeEachOther) {
     EXPECT_TRUE(out.passed) << out.line << ": " << out.message;
 
     const char* const value = "registry HKLM \"SOFTWARE\\x\" \"EXE Path\" \"C:\\FS9\"\n";
-    for (const std::string& script : {std::string(value) + "registry host\n",
-                                      "registry host\n" + std::string(value)}) {
+    for (const std::string& script :
+         {std::string(value) + "registry host\n", "registry host\n" + std::string(value)}) {
         out = runScenario(missing + script, false);
         EXPECT_FALSE(out.passed);
         EXPECT_EQ(out.line, 4);
@@ -108,7 +108,8 @@ expect dir "$ROOT$SEPabs$SEPdrive_c"
     fs::remove_all(root);
 
     // A link that leads nowhere is made as well; an existing name is not.
-    out = runScenario("link $ROOT/x \"missing\"\nexpect nodir $ROOT/x\nlink $ROOT/x \"y\"\n", false);
+    out =
+        runScenario("link $ROOT/x \"missing\"\nexpect nodir $ROOT/x\nlink $ROOT/x \"y\"\n", false);
     EXPECT_FALSE(out.passed);
     EXPECT_EQ(out.line, 3);
     EXPECT_NE(out.message.find("cannot make the link"), std::string::npos) << out.message;
