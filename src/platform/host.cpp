@@ -34,10 +34,6 @@ std::string MemoryRegistry::queryString(RegistryRoot root, const std::string& ke
     return it->second.substr(0, kRegistryValueMax);
 }
 
-std::string HostRegistry::queryString(RegistryRoot, const std::string&, const std::string&) const {
-    return {};
-}
-
 std::string programFolderOf(const char* argv0) {
     if (const char* home = std::getenv("VELLMASTER_HOME"); home != nullptr && *home != '\0') {
         return utf8ToCp1252(withoutTrailingSeparators(home));

@@ -14,7 +14,8 @@ class Registry {
 public:
     virtual ~Registry() = default;
     // The string value, or an empty text when the key or value is missing
-    // or unreadable. At most 255 characters.
+    // or unreadable. At most 255 characters of the registry's own text; a
+    // value that becomes a host path (Wine) may then be longer.
     virtual std::string queryString(RegistryRoot root, const std::string& key,
                                     const std::string& valueName) const = 0;
 };
@@ -31,7 +32,9 @@ private:
     std::map<std::tuple<RegistryRoot, std::string, std::string>, std::string> values_;
 };
 
-// The registry of the host: empty texts on POSIX, where there is none.
+// The registry of the host. On POSIX (registry_wine.cpp) it is the
+// registry of the Wine prefix in force, with path values mapped to host
+// paths; without a prefix every value is an empty text.
 class HostRegistry : public Registry {
 public:
     std::string queryString(RegistryRoot root, const std::string& key,

@@ -1,6 +1,7 @@
 #include "simfiles/open_flt.h"
 
 #include "platform/files.h"
+#include "platform/wine_paths.h"
 #include "simfiles/flight_selection.h"
 #include "simfiles/profile.h"
 #include "text/numbers.h"
@@ -68,6 +69,8 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     f.Txt_DepartureTm.setText(DEP_TM(flight));
 
     planName = GET_INI_ITEM(flight, "GPS_Engine", "Filename") + ".pln";
+    // A flight saved under Wine names its plan with a Windows path.
+    planName = hostPathOfWindowsPath(planName, flight);
     // A plan stored under the start folder is named relative to it. An empty
     // start folder is contained in every name and leaves it as it is.
     if (!folder.empty() && contains(upper(planName), upper(folder)))

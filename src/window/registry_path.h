@@ -20,7 +20,7 @@ inline constexpr const char* kExePathValue = "EXE Path";
 inline constexpr const char* kPersonalValue = "Personal";
 
 // The string value SKEY under KEY of root k: the text up to its first NUL
-// character, at most 255 characters. A missing key or value, an unreadable
+// character, at most 255 characters of the registry's text (see Registry). A missing key or value, an unreadable
 // value or a host without a registry give an empty text; nothing is reported.
 std::string Get_REGPATH(const Host& host, RegistryRoot k, const std::string& KEY,
                         const std::string& SKEY);

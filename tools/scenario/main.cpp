@@ -1,5 +1,6 @@
 // vellmaster-scenario FILE.scn... [--keep]: runs each scenario file and
-// prints "PASS name" or "FAIL name: file:line: what", then "N passed, M failed".
+// prints "PASS name", "FAIL name: file:line: what" or "SKIP name: why", then
+// "N passed, M failed" (", K skipped" when K is not 0).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -23,12 +24,16 @@ int main(int argc, char** argv) {
     }
     int passed = 0;
     int failed = 0;
+    int skipped = 0;
     for (const std::string& path : paths) {
         const std::string name = std::filesystem::path(path).stem().string();
         vell::scenario::Outcome out = vell::scenario::runScenarioFile(path, keep);
         if (out.passed) {
             ++passed;
             std::printf("PASS %s\n", name.c_str());
+        } else if (out.skipped) {
+            ++skipped;
+            std::printf("SKIP %s: %s\n", name.c_str(), out.message.c_str());
         } else {
             ++failed;
             std::printf("FAIL %s: %s:%d: %s\n", name.c_str(), path.c_str(), out.line,
@@ -38,6 +43,8 @@ int main(int argc, char** argv) {
         if (keep && !out.root.empty())
             std::fprintf(stderr, "%s: kept %s\n", name.c_str(), out.root.c_str());
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
+    std::printf("%d passed, %d failed", passed, failed);
+    if (skipped != 0) std::printf(", %d skipped", skipped);
+    std::printf("\n");
     return failed == 0 ? 0 : 1;
 }

@@ -38,6 +38,9 @@ Outcome runIn(const std::string& root, const std::string& text, const ExtraWirin
     try {
         run->run(parseScript(text));
         out.passed = true;
+    } catch (const ScenarioSkip& e) {
+        out.skipped = true;
+        out.message = e.what();
     } catch (const ScenarioFailure& e) {
         out.line = e.line() != 0 ? e.line() : run->currentLine();
         out.message = e.what();
@@ -54,8 +57,9 @@ Outcome runIn(const std::string& root, const std::string& text, const ExtraWirin
     try {
         run.reset();  // the window goes before its folder does
     } catch (...) {
-        if (out.passed) out.message = "closing the window failed";
+        if (out.passed || out.skipped) out.message = "closing the window failed";
         out.passed = false;
+        out.skipped = false;
     }
     return out;
 }

@@ -13,9 +13,10 @@ namespace vell::scenario {
 
 struct Outcome {
     bool passed = false;
-    int line = 0;         // the failing line (0: the file as a whole)
-    std::string message;  // what failed, expected and actual quoted
-    std::string root;     // the scenario's temporary folder (kept with --keep)
+    int line = 0;          // the failing line (0: the file as a whole)
+    std::string message;   // what failed, expected and actual quoted
+    std::string root;      // the scenario's temporary folder (kept with --keep)
+    bool skipped = false;  // the host cannot run it; message says why
 };
 
 // Handlers added to the window after the program's own (tests of the runner).

@@ -54,6 +54,7 @@ ScenarioRun::ScenarioRun(std::string root, std::function<void(Frm_Vell13&)> extr
 }
 
 void ScenarioRun::run(const std::vector<ScriptLine>& lines) {
+    skipWithoutLinks(lines);
     runLines(lines);
     std::vector<Answer> left = ui_.pending();
     if (!left.empty())
@@ -79,6 +80,8 @@ void ScenarioRun::exec(const ScriptLine& line) {
     if (verb == "file") return writeFile(line);
     if (verb == "rawfile") return writeRawFile(line);
     if (verb == "registry") return registry(line);
+    if (verb == "env") return env(line);
+    if (verb == "link") return link(line);
     if (verb == "screen") return screen(line);
     if (verb == "start") return start(line);
     if (verb == "answer") return answer(line);
@@ -201,20 +204,6 @@ void ScenarioRun::writeRawFile(const ScriptLine& line) {
     needArgs(line, 3, "rawfile PATH \"TEXT\"");
     needNoBlock(line);
     writeBytes(arg(line, 1), arg(line, 2));
-}
-
-void ScenarioRun::registry(const ScriptLine& line) {
-    needArgs(line, 5, "registry HKLM|HKCU \"KEY\" \"VALUE NAME\" \"DATA\"");
-    needNoBlock(line);
-    if (started_) fail("registry must come before start");
-    RegistryRoot root;
-    if (isWord(line, 1, "HKLM"))
-        root = RegistryRoot::LocalMachine;
-    else if (isWord(line, 1, "HKCU"))
-        root = RegistryRoot::CurrentUser;
-    else
-        fail("the registry root is HKLM or HKCU, not " + quote(line.args[1].text));
-    registry_.set(root, arg(line, 2), arg(line, 3), arg(line, 4));
 }
 
 void ScenarioRun::screen(const ScriptLine& line) {

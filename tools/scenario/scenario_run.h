@@ -6,7 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/host.h"
@@ -15,6 +18,29 @@
 #include "vellmaster.h"
 
 namespace vell::scenario {
+
+// A scenario that cannot run on this host (a symbolic link where there are
+// none); it is reported as skipped, not as failed.
+class ScenarioSkip : public std::runtime_error {
+  public:
+    explicit ScenarioSkip(const std::string& why) : std::runtime_error(why) {}
+};
+
+// Environment variables that a scenario sets, put back as they were when it
+// ends, however it ends.
+class EnvironmentChanges {
+  public:
+    EnvironmentChanges() = default;
+    EnvironmentChanges(const EnvironmentChanges&) = delete;
+    EnvironmentChanges& operator=(const EnvironmentChanges&) = delete;
+    ~EnvironmentChanges();
+
+    void set(const std::string& name, const std::string& value);
+
+  private:
+    // Each variable's value before the scenario, in the order first set.
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
 
 class ScenarioRun {
   public:
@@ -38,7 +64,13 @@ class ScenarioRun {
     void makeFolder(const ScriptLine& line);
     void writeFile(const ScriptLine& line);
     void writeRawFile(const ScriptLine& line);
+    // The host: registry values, environment variables, links
+    // (host_setup.cpp).
     void registry(const ScriptLine& line);
+    void env(const ScriptLine& line);
+    void link(const ScriptLine& line);
+    // A scenario that makes links does not run on a host without them.
+    void skipWithoutLinks(const std::vector<ScriptLine>& lines) const;
     void screen(const ScriptLine& line);
     void start(const ScriptLine& line);
     void answer(const ScriptLine& line);
@@ -82,10 +114,16 @@ class ScenarioRun {
     // container is disabled; fails when the field's window is not usable.
     bool reachable(const Field& field) const;
 
+    // First, so that the variables are put back after everything else is
+    // gone.
+    EnvironmentChanges environment_;
     std::string root_;
     std::function<void(Frm_Vell13&)> extraWiring_;
     std::string programFolder_;
     MemoryRegistry registry_;
+    HostRegistry hostRegistry_;
+    bool scriptedRegistry_ = false;  // a `registry` line with a value was run
+    bool askHost_ = false;           // `registry host` was run
     mutable Host host_;
     mutable ScriptedUiPort ui_;
     mutable std::unique_ptr<Frm_Vell13> window_;
