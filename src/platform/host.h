@@ -31,7 +31,8 @@ private:
     std::map<std::tuple<RegistryRoot, std::string, std::string>, std::string> values_;
 };
 
-// The registry of the host: empty texts on POSIX, where there is none.
+// The registry of the host: on Windows the system's, in its 32-bit view
+// (registry_win32.cpp); on POSIX registry_wine.cpp.
 class HostRegistry : public Registry {
 public:
     std::string queryString(RegistryRoot root, const std::string& key,
