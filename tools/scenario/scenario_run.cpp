@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/files.h"
+#include "platform/host_names.h"
 
 namespace stdfs = std::filesystem;
 
@@ -17,11 +18,12 @@ namespace {
 
 // Creates the parents of a file written by the scenario, exactly as named.
 void writeBytes(const std::string& path, const std::string& bytes) {
-    stdfs::path p(path);
+    const stdfs::path p = files::toHostName(path);
     std::error_code ec;
     if (p.has_parent_path()) stdfs::create_directories(p.parent_path(), ec);
     if (ec)
-        fail("cannot create the folder " + quote(p.parent_path().string()) + ": " + ec.message());
+        fail("cannot create the folder " + quote(files::fromHostName(p.parent_path())) + ": " +
+             ec.message());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
@@ -182,7 +184,7 @@ void ScenarioRun::makeFolder(const ScriptLine& line) {
     needArgs(line, 2, "mkdir PATH");
     needNoBlock(line);
     std::error_code ec;
-    stdfs::create_directories(stdfs::path(arg(line, 1)), ec);
+    stdfs::create_directories(files::toHostName(arg(line, 1)), ec);
     if (ec) fail("cannot create the folder " + quote(arg(line, 1)) + ": " + ec.message());
 }
 
@@ -201,9 +203,16 @@ void ScenarioRun::writeRawFile(const ScriptLine& line) {
 }
 
 void ScenarioRun::registry(const ScriptLine& line) {
-    needArgs(line, 5, "registry HKLM|HKCU \"KEY\" \"VALUE NAME\" \"DATA\"");
     needNoBlock(line);
     if (started_) fail("registry must come before start");
+    if (line.args.size() == 2 && isWord(line, 1, "host")) {
+        if (scriptedValues_) fail("registry host and registry values exclude each other");
+        host_.registry = &hostRegistry_;
+        return;
+    }
+    needArgs(line, 5, "registry HKLM|HKCU \"KEY\" \"VALUE NAME\" \"DATA\" | registry host");
+    if (host_.registry == &hostRegistry_)
+        fail("registry host and registry values exclude each other");
     RegistryRoot root;
     if (isWord(line, 1, "HKLM"))
         root = RegistryRoot::LocalMachine;
@@ -212,6 +221,7 @@ void ScenarioRun::registry(const ScriptLine& line) {
     else
         fail("the registry root is HKLM or HKCU, not " + quote(line.args[1].text));
     registry_.set(root, arg(line, 2), arg(line, 3), arg(line, 4));
+    scriptedValues_ = true;
 }
 
 void ScenarioRun::screen(const ScriptLine& line) {
@@ -227,7 +237,7 @@ void ScenarioRun::start(const ScriptLine& line) {
     needNoBlock(line);
     if (started_) fail("the window has been started already");
     std::error_code ec;
-    stdfs::create_directories(stdfs::path(programFolder_), ec);
+    stdfs::create_directories(files::toHostName(programFolder_), ec);
     if (ec) fail("cannot create the program folder " + quote(programFolder_) + ": " + ec.message());
     started_ = true;
     host_.programFolder = programFolder_;

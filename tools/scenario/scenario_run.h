@@ -86,6 +86,8 @@ class ScenarioRun {
     std::function<void(Frm_Vell13&)> extraWiring_;
     std::string programFolder_;
     MemoryRegistry registry_;
+    bool scriptedValues_ = false;  // a registry line gave a value
+    HostRegistry hostRegistry_;    // in force after "registry host"
     mutable Host host_;
     mutable ScriptedUiPort ui_;
     mutable std::unique_ptr<Frm_Vell13> window_;
