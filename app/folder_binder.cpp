@@ -37,6 +37,8 @@ std::vector<std::pair<std::string, std::string>> chainOf(const std::string& path
         if (!name.empty()) {
             if (!sofar.empty() && sofar.back() != vell::kSep) sofar += vell::SEP;
             sofar += name;
+            // A drive's root is "C:\"; "C:" alone is that drive's current folder.
+            if (chain.empty() && name.size() == 2 && name[1] == ':') sofar += vell::SEP;
             chain.emplace_back(sofar, name);
         }
         at = next + 1;

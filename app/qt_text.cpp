@@ -1,6 +1,6 @@
 #include "qt_text.h"
 
-#include <QFile>
+#include <QDir>
 
 #include "platform/files.h"
 #include "text/strings.h"
@@ -30,13 +30,15 @@ std::string fromQtLines(const QString& text) {
     return fromQt(s);
 }
 
+// The core gives host names as UTF-8 (on POSIX the names' own bytes, which
+// Qt 6 reads as UTF-8 too); Qt's dialogs answer with "/" on every host.
 QString toHostPath(const std::string& modelPath) {
     if (modelPath.empty()) return {};
-    return QFile::decodeName(QByteArray::fromStdString(vell::files::hostPath(modelPath)));
+    return QString::fromStdString(vell::files::hostPath(modelPath));
 }
 
 std::string fromHostPath(const QString& hostPath) {
-    return vell::utf8ToCp1252(QFile::encodeName(hostPath).toStdString());
+    return fromQt(QDir::toNativeSeparators(hostPath));
 }
 
 }  // namespace vellgui

@@ -7,4 +7,5 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
     g++ cmake make ninja-build libgtest-dev libgmock-dev \
-    qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth >/dev/null
+    qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth \
+    g++-mingw-w64-x86-64-posix wine64 googletest >/dev/null

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Vellmaster and runs every test: the full build with the front end,
-# then the core alone under AddressSanitizer and UndefinedBehaviorSanitizer.
+# the core alone under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# the Windows build (core, runner, tests) with its tests run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -13,3 +14,11 @@ cmake -S . -B build/asan -G Ninja -DVELLMASTER_GUI=OFF -DVELLMASTER_SANITIZE=ON 
     -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+# The tests start one Wine session for their run and end it; should they be
+# cut short, the session ends here all the same.
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+trap 'WINEPREFIX="$PWD/build/windows/wineprefix" "$wineserver" -k 2>/dev/null || true' EXIT
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows -j "$jobs"

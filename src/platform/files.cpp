@@ -1,12 +1,13 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-#include "text/strings.h"
+#include "platform/host_names.h"
 
 namespace fs = std::filesystem;
 
@@ -59,34 +60,68 @@ std::optional<fs::path> findIgnoringCase(const fs::path& folder, const std::stri
     std::error_code ec;
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
     if (ec) return std::nullopt;
-    const std::string wanted = utf8ToCp1252(name);
     for (const fs::directory_iterator end; it != end; it.increment(ec)) {
         if (ec) return std::nullopt;
-        const std::string entry = it->path().filename().string();
-        if (sameIgnoringCase(utf8ToCp1252(entry), wanted)) return folder / entry;
+        const fs::path entry = it->path().filename();
+        if (sameIgnoringCase(fromHostName(entry), name)) return folder / entry;
     }
     return std::nullopt;
 }
 
-fs::path resolve(const std::string& path) {
-    const std::string host = cp1252ToUtf8(path);
-    if (host.empty()) return {};
-    if (present(fs::path(host))) return fs::path(host);
+bool isSeparator(char c) {
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == '/';
+#endif
+}
 
-    fs::path current;
-    bool found = true;  // every component so far exists
-    std::size_t start = 0;
-    if (host.front() == '/') {
-        current = "/";
-        start = 1;
+// Where a path begins: the root it names (empty for a relative path) and
+// the position of its first component. On Windows a root is a drive ("C:\",
+// or "C:" for that drive's current folder), a share ("\\server\share\") or
+// the current drive's root ("\").
+std::pair<fs::path, std::size_t> rootOf(const std::string& path) {
+#ifdef _WIN32
+    const auto letter = static_cast<unsigned char>(path.empty() ? '\0' : path[0]);
+    if (path.size() >= 2 && path[1] == ':' && std::isalpha(letter)) {
+        if (path.size() >= 3 && isSeparator(path[2]))
+            return {toHostName(path.substr(0, 2) + SEP), 3};
+        return {toHostName(path.substr(0, 2)), 2};
     }
-    while (start <= host.size()) {
-        std::size_t end = host.find('/', start);
-        if (end == std::string::npos) end = host.size();
-        const std::string part = host.substr(start, end - start);
+    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
+        // The server's and the share's names belong to the root.
+        std::size_t at = 2;
+        for (int name = 0; name < 2 && at < path.size(); ++name) {
+            while (at < path.size() && !isSeparator(path[at])) ++at;
+            if (at < path.size()) ++at;
+        }
+        std::string root = path.substr(0, at);
+        for (char& c : root) {
+            if (c == '/') c = kSep;
+        }
+        return {toHostName(root), at};
+    }
+#endif
+    if (!path.empty() && isSeparator(path[0])) return {toHostName(SEP), 1};
+    return {fs::path(), 0};
+}
+
+// The host path of a model path: as written when it exists, else each
+// component found without regard to case, as far as they exist.
+fs::path resolve(const std::string& path) {
+    if (path.empty()) return {};
+    fs::path asWritten = toHostName(path);
+    if (present(asWritten)) return asWritten;
+
+    auto [current, start] = rootOf(path);
+    bool found = true;  // every component so far exists
+    while (start < path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !isSeparator(path[end])) ++end;
+        const std::string part = path.substr(start, end - start);
         start = end + 1;
-        if (part.empty()) continue;  // doubled or trailing separator
-        fs::path next = current / part;
+        if (part.empty()) continue;  // doubled separator
+        fs::path next = current / toHostName(part);
         if (found && !present(next) && part != "." && part != "..") {
             if (auto match = findIgnoringCase(current, part)) {
                 next = *match;
@@ -118,6 +153,20 @@ fs::path followLinks(const fs::path& p) {
     return p;
 }
 
+// Windows finds a file under any letter case of its name; a file that is
+// replaced keeps the name it has on disk rather than taking the spelling of
+// the path (on POSIX the path found is the name on disk already).
+fs::path asOnDisk(const fs::path& p) {
+#ifdef _WIN32
+    if (present(p) && p.has_filename()) {
+        if (auto match = findIgnoringCase(p.parent_path(), fromHostName(p.filename()))) {
+            return *match;
+        }
+    }
+#endif
+    return p;
+}
+
 bool writable(const fs::path& target) {
     std::error_code ec;
     const fs::file_status st = fs::status(target, ec);
@@ -141,7 +190,10 @@ bool replaceWith(const fs::path& tmp, const fs::path& target) {
 
 }  // namespace
 
-std::string hostPath(const std::string& path) { return resolve(path).string(); }
+std::string hostPath(const std::string& path) {
+    const std::u8string name = resolve(path).u8string();
+    return std::string(name.begin(), name.end());
+}
 
 bool fileExists(const std::string& path) {
     if (path.empty()) return false;
@@ -165,7 +217,7 @@ bool createFolder(const std::string& path) {
 
 bool copyFile(const std::string& from, const std::string& to) {
     const fs::path source = resolve(from);
-    const fs::path target = followLinks(resolve(to));
+    const fs::path target = asOnDisk(followLinks(resolve(to)));
     std::error_code ec;
     if (source.empty() || target.empty() || !fs::is_regular_file(source, ec)) return false;
     if (!writable(target)) return false;
@@ -224,7 +276,7 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
 }
 
 bool writeWhole(const std::string& path, const std::string& bytes) {
-    const fs::path target = followLinks(resolve(path));
+    const fs::path target = asOnDisk(followLinks(resolve(path)));
     std::error_code ec;
     if (target.empty() || !writable(target)) return false;
     const fs::path tmp = temporaryBeside(target);
@@ -267,7 +319,7 @@ std::vector<std::string> listEntries(const std::string& folder, bool folders) {
         if (ec) break;
         std::error_code ignored;
         if (folders ? !it->is_directory(ignored) : !it->is_regular_file(ignored)) continue;
-        names.push_back(utf8ToCp1252(it->path().filename().string()));
+        names.push_back(fromHostName(it->path().filename()));
     }
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;

@@ -1,10 +1,11 @@
 // The file system as the handlers see it. Paths are the model's 8-bit texts
-// (Windows-1252) joined with kSep; they are converted to the host's names
-// here and nowhere else. A path that does not exist as written is looked up
-// component by component without regard to letter case, as on the
+// (Windows-1252) joined with kSep; they become the host's names only in
+// src/platform (host_names.h). A path that does not exist as written is
+// looked up component by component without regard to letter case, as on the
 // simulator's home system (first match in listing order wins); doubled
-// separators count as one. Files that are replaced are written to a
-// temporary file beside them and renamed over the old one.
+// separators count as one, and on Windows "/" separates as "\" does.
+// Files that are replaced are written to a temporary file beside them and
+// renamed over the old one.
 #pragma once
 
 #include <optional>
@@ -24,7 +25,8 @@ inline const std::string SEP(1, kSep);
 namespace files {
 
 // The host path that a model path names on disk (found case-insensitively),
-// or the path converted as written when nothing matches.
+// or the path converted as written when nothing matches; as UTF-8 text (on
+// POSIX the name's own bytes), for the front end.
 std::string hostPath(const std::string& path);
 
 bool fileExists(const std::string& path);

@@ -2,9 +2,19 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
-#include "text/strings.h"
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+#include "platform/files.h"
+#include "platform/host_names.h"
 
 namespace fs = std::filesystem;
 
@@ -14,10 +24,43 @@ namespace {
 
 constexpr std::size_t kRegistryValueMax = 255;
 
-// A folder without the separators at its end ("/" itself stays).
+// A folder without the separators at its end (a root, "/" or "C:\", stays).
 std::string withoutTrailingSeparators(std::string folder) {
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    const auto isSeparator = [](char c) { return c == kSep || c == '/'; };
+    const bool drive = kSep == '\\' && folder.size() >= 2 && folder[1] == ':';
+    const std::size_t keep = drive ? 3 : 1;
+    while (folder.size() > keep && isSeparator(folder.back())) folder.pop_back();
     return folder;
+}
+
+// VELLMASTER_HOME, when it is set and not empty.
+std::optional<fs::path> homeOverride() {
+#ifdef _WIN32
+    const wchar_t* home = _wgetenv(L"VELLMASTER_HOME");
+#else
+    const char* home = std::getenv("VELLMASTER_HOME");
+#endif
+    if (home == nullptr || *home == 0) return std::nullopt;
+    return fs::path(home);
+}
+
+// The running program's own file, as the system names it.
+std::optional<fs::path> executableFile() {
+#ifdef _WIN32
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (n == 0) return std::nullopt;
+        if (n < name.size()) return fs::path(name.substr(0, n));
+        if (name.size() >= 32768) return std::nullopt;
+        name.resize(name.size() * 2);
+    }
+#else
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::nullopt;
+    return exe;
+#endif
 }
 
 }  // namespace
@@ -35,20 +78,19 @@ std::string MemoryRegistry::queryString(RegistryRoot root, const std::string& ke
 }
 
 std::string programFolderOf(const char* argv0) {
-    if (const char* home = std::getenv("VELLMASTER_HOME"); home != nullptr && *home != '\0') {
-        return utf8ToCp1252(withoutTrailingSeparators(home));
+    if (const auto home = homeOverride()) {
+        return withoutTrailingSeparators(files::fromHostName(*home));
+    }
+    if (const auto exe = executableFile(); exe && exe->has_parent_path()) {
+        return withoutTrailingSeparators(files::fromHostName(exe->parent_path()));
     }
     std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && exe.has_parent_path()) {
-        return utf8ToCp1252(withoutTrailingSeparators(exe.parent_path().string()));
-    }
     fs::path folder;
     if (argv0 != nullptr && *argv0 != '\0') {
         folder = fs::absolute(fs::path(argv0), ec).parent_path();
     }
     if (folder.empty()) folder = fs::current_path(ec);
-    return utf8ToCp1252(withoutTrailingSeparators(folder.string()));
+    return withoutTrailingSeparators(files::fromHostName(folder));
 }
 
 }  // namespace vell

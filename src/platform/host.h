@@ -32,7 +32,8 @@ private:
     std::map<std::tuple<RegistryRoot, std::string, std::string>, std::string> values_;
 };
 
-// The registry of the host. On POSIX (registry_wine.cpp) it is the
+// The registry of the host. On Windows it is the system's, in its 32-bit
+// view (registry_win32.cpp). On POSIX (registry_wine.cpp) it is the
 // registry of the Wine prefix in force, with path values mapped to host
 // paths; without a prefix every value is an empty text.
 class HostRegistry : public Registry {

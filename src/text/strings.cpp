@@ -168,4 +168,31 @@ bool isPlainName(std::string_view name) {
     return true;
 }
 
+std::u16string cp1252ToUtf16(std::string_view s) {
+    std::u16string out;
+    out.reserve(s.size());
+    for (const char c : s) {
+        const auto b = static_cast<unsigned char>(c);
+        out += static_cast<char16_t>(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
+    }
+    return out;
+}
+
+std::string utf16ToCp1252(std::u16string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char16_t u = s[i];
+        const bool pair = u >= 0xD800 && u < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+                          s[i + 1] < 0xE000;
+        if (pair) {
+            out += '?';
+            ++i;
+        } else {
+            out += byteOf(u);
+        }
+    }
+    return out;
+}
+
 }  // namespace vell

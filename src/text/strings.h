@@ -28,5 +28,9 @@ bool isPlainName(std::string_view name);
 // Windows-1252 to UTF-8 and back (characters outside it become '?').
 std::string cp1252ToUtf8(std::string_view s);
 std::string utf8ToCp1252(std::string_view s);
+// Windows-1252 to UTF-16 and back, for the wide file names of Windows
+// (characters outside the code page, a surrogate pair too, become '?').
+std::u16string cp1252ToUtf16(std::string_view s);
+std::string utf16ToCp1252(std::u16string_view s);
 
 }  // namespace vell

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/host_names.h"
 #include "scenario_run.h"
 
 namespace stdfs = std::filesystem;
@@ -28,7 +29,7 @@ stdfs::path makeScenarioFolder() {
         std::error_code ec;
         if (stdfs::create_directory(p, ec)) return p;
     }
-    throw std::runtime_error("cannot create a temporary folder in " + base.string());
+    throw std::runtime_error("cannot create a temporary folder in " + files::fromHostName(base));
 }
 
 Outcome runIn(const std::string& root, const std::string& text, const ExtraWiring& extra) {
@@ -73,7 +74,7 @@ Outcome runScenario(const std::string& text, bool keep, const ExtraWiring& extra
     } catch (const std::exception& e) {
         return Outcome{false, 0, e.what(), {}};
     }
-    Outcome out = runIn(root.string(), text, extra);
+    Outcome out = runIn(files::fromHostName(root), text, extra);
     if (!keep) {
         std::error_code ec;
         stdfs::remove_all(root, ec);

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/files.h"
+#include "platform/host_names.h"
 
 namespace stdfs = std::filesystem;
 
@@ -17,11 +18,12 @@ namespace {
 
 // Creates the parents of a file written by the scenario, exactly as named.
 void writeBytes(const std::string& path, const std::string& bytes) {
-    stdfs::path p(path);
+    const stdfs::path p = files::toHostName(path);
     std::error_code ec;
     if (p.has_parent_path()) stdfs::create_directories(p.parent_path(), ec);
     if (ec)
-        fail("cannot create the folder " + quote(p.parent_path().string()) + ": " + ec.message());
+        fail("cannot create the folder " + quote(files::fromHostName(p.parent_path())) + ": " +
+             ec.message());
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
@@ -188,7 +190,7 @@ void ScenarioRun::makeFolder(const ScriptLine& line) {
     needArgs(line, 2, "mkdir PATH");
     needNoBlock(line);
     std::error_code ec;
-    stdfs::create_directories(stdfs::path(arg(line, 1)), ec);
+    stdfs::create_directories(files::toHostName(arg(line, 1)), ec);
     if (ec) fail("cannot create the folder " + quote(arg(line, 1)) + ": " + ec.message());
 }
 
@@ -219,7 +221,7 @@ void ScenarioRun::start(const ScriptLine& line) {
     needNoBlock(line);
     if (started_) fail("the window has been started already");
     std::error_code ec;
-    stdfs::create_directories(stdfs::path(programFolder_), ec);
+    stdfs::create_directories(files::toHostName(programFolder_), ec);
     if (ec) fail("cannot create the program folder " + quote(programFolder_) + ": " + ec.message());
     started_ = true;
     host_.programFolder = programFolder_;

@@ -17,9 +17,12 @@ TEST(SameFile, OneFileUnderOtherSpellings) {
     const std::string file = tmp / "Flights/Evening hop.FLT";
     EXPECT_TRUE(files::sameFile(file, file));
     EXPECT_TRUE(files::sameFile(file, tmp / "FLIGHTS/evening HOP.flt"));
-    EXPECT_TRUE(files::sameFile(file, tmp.path() + "//Flights/Evening hop.FLT"));
+    EXPECT_TRUE(
+        files::sameFile(file, tmp.path() + SEP + SEP + "Flights" + SEP + "Evening hop.FLT"));
+#ifndef _WIN32
     std::filesystem::create_symlink(file, tmp.path() + "/link.FLT");
     EXPECT_TRUE(files::sameFile(tmp / "link.FLT", file));
+#endif
 
     EXPECT_FALSE(files::sameFile(file, tmp / "Flights/Other.FLT"));
     EXPECT_FALSE(files::sameFile(file, tmp / "Flights/Missing.FLT"));

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
+
+#include "platform/files.h"
+#include "platform/scoped_env.h"
 
 namespace vell {
 namespace {
@@ -20,24 +21,27 @@ TEST(Registry, MemoryValuesAreFoundByRootKeyAndName) {
 }
 
 TEST(Host, ProgramFolderIsTheExecutablesUnlessOverridden) {
-    const char* saved = std::getenv("VELLMASTER_HOME");
-    const std::string old = saved ? saved : "";
+    testing::ScopedEnv home("VELLMASTER_HOME");
+#ifdef _WIN32
+    const std::string root = "C:\\";
+    const char* self = "vell_unit_tests.exe";
+#else
+    const std::string root = "/";
+    const char* self = "vell_unit_tests";
+#endif
+    // The override loses its closing separators, but a root stays a root.
+    home.set(root + "opt" + SEP + "Z\xfcrich" + SEP + SEP);
+    EXPECT_EQ(programFolderOf("ignored"), root + "opt" + SEP + "Z\xfcrich");
+    home.set(root);
+    EXPECT_EQ(programFolderOf("ignored"), root);
 
-    ::setenv("VELLMASTER_HOME", "/opt/vell/", 1);
-    EXPECT_EQ(programFolderOf("ignored"), "/opt/vell");
+    home.unset();
+    const std::string folder = programFolderOf(nullptr);
+    EXPECT_TRUE(files::fileExists(folder + SEP + self)) << folder;
+    EXPECT_NE(folder.back(), kSep);
 
-    ::unsetenv("VELLMASTER_HOME");
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe");
-    EXPECT_EQ(programFolderOf(nullptr), exe.parent_path().string());
-
-    ::setenv("VELLMASTER_HOME", "", 1);
-    EXPECT_EQ(programFolderOf(nullptr), exe.parent_path().string());
-
-    if (saved) {
-        ::setenv("VELLMASTER_HOME", old.c_str(), 1);
-    } else {
-        ::unsetenv("VELLMASTER_HOME");
-    }
+    home.set("");
+    EXPECT_EQ(programFolderOf(nullptr), folder);
 }
 
 }  // namespace

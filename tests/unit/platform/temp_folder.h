@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+#include "platform/host_names.h"
+
 namespace vell::testing {
 
 class TempFolder {
@@ -31,32 +34,42 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder as a model path (its host name is plain ASCII).
-    std::string path() const { return path_.string(); }
-    // A model path inside the folder.
-    std::string operator/(const std::string& relative) const { return path() + "/" + relative; }
+    // The folder as a model path.
+    std::string path() const { return files::fromHostName(path_); }
+    // A model path inside the folder: relative is written with "/", and the
+    // path has the host's separator, as the program builds its paths.
+    std::string operator/(const std::string& relative) const {
+        std::string path = relative;
+        std::replace(path.begin(), path.end(), '/', kSep);
+        return this->path() + SEP + path;
+    }
 
-    // Writes bytes to a host path relative to the folder, creating folders.
+    // Writes bytes to a model path relative to the folder, creating folders.
     void write(const std::string& relative, const std::string& bytes) const {
-        const auto file = path_ / relative;
+        const auto file = host(relative);
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
     }
     std::string read(const std::string& relative) const {
-        std::ifstream in(path_ / relative, std::ios::binary);
+        std::ifstream in(host(relative), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    bool has(const std::string& relative) const { return std::filesystem::exists(path_ / relative); }
+    bool has(const std::string& relative) const { return std::filesystem::exists(host(relative)); }
     // The names in the folder (or a sub-folder), sorted, to see stray files.
     std::string listing(const std::string& relative = "") const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(path_ / relative)) {
-            names.push_back(e.path().filename().string());
+        for (const auto& e : std::filesystem::directory_iterator(host(relative))) {
+            names.push_back(files::fromHostName(e.path().filename()));
         }
         std::sort(names.begin(), names.end());
         std::string out;
         for (const auto& n : names) out += n + ";";
         return out;
+    }
+
+    // The host's name of a model path relative to the folder.
+    std::filesystem::path host(const std::string& relative) const {
+        return path_ / files::toHostName(relative);
     }
 
 private:

@@ -25,7 +25,7 @@ using testing::TempFolder;
 // A prefix as Wine lays it out, with a few more drives.
 void makePrefix(const TempFolder& tmp, const std::string& name) {
     tmp.write(name + "/drive_c/Program Files (x86)/Microsoft Games/Flight Simulator 9/fs9.exe", "");
-    tmp.write(name + "/drive_c/Fl\xc3\xbcge/Z\xc3\xbcrich/x.txt", "");
+    tmp.write(name + "/drive_c/Fl\xfcge/Z\xfcrich/x.txt", "");
     fs::create_directories(fs::path(tmp.path()) / name / "dosdevices");
     fs::create_directory_symlink("../drive_c", fs::path(tmp.path()) / name / "dosdevices/c:");
     fs::create_directory_symlink("/", fs::path(tmp.path()) / name / "dosdevices/z:");

@@ -33,7 +33,7 @@ void askingHandlers(Frm_Vell13& f) {
 TEST(ScenarioRunner, DialogsAreAnsweredInOrderAndChecked) {
     const std::string text = R"(start
 answer input "Summer"
-answer open $ROOT/flights/EDDF.FLT
+answer open $ROOT$SEPflights$SEPEDDF.FLT
 answer msgbox yes
 leave Image1
 expect Txt_Title.text "EDDF.FLT"
@@ -179,6 +179,18 @@ TEST(ScenarioRunner, UnknownNamesPropertiesAndValuesFail) {
         EXPECT_FALSE(out.passed) << line;
         EXPECT_EQ(out.line, 2) << line;
     }
+}
+
+TEST(ScenarioRunner, TheHostsRegistryAndScriptedValuesExcludeEachOther) {
+    const std::string value = "registry HKLM \"SOFTWARE\\Sim\" \"EXE Path\" \"$ROOT\"\n";
+    for (const std::string& text :
+         {"registry host\n" + value, value + "registry host\n",
+          std::string("start\nregistry host\n"), std::string("\nregistry host now\n")}) {
+        Outcome out = runScenario(text, false);
+        EXPECT_FALSE(out.passed) << text;
+        EXPECT_EQ(out.line, 2) << text;
+    }
+    EXPECT_TRUE(runScenario("registry host\nregistry host\nstart\n", false).passed);
 }
 
 TEST(ScenarioRunner, TheTemporaryFolderIsRemovedUnlessKept) {

@@ -49,6 +49,16 @@ TEST(Codepage, ConvertsWindows1252ToUtf8AndBack) {
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
 }
 
+TEST(Codepage, ConvertsWindows1252ToUtf16AndBack) {
+    EXPECT_EQ(cp1252ToUtf16("Z\xfcrich \x80\x9f"), u"Z\u00fcrich \u20ac\u0178");
+    EXPECT_EQ(utf16ToCp1252(u"Z\u00fcrich \u20ac\u0178"), "Z\xfcrich \x80\x9f");
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(utf16ToCp1252(cp1252ToUtf16(all)), all);
+    // A pair of surrogates is one character; a lone one is none of the code page.
+    EXPECT_EQ(utf16ToCp1252(u"\u4e2d\U0001F600x\xd800"), "??x?");
+}
+
 TEST(Codepage, WritesQuestionMarksForWhatItCannotHold) {
     EXPECT_EQ(utf8ToCp1252("\xe4\xb8\xad"), "?");          // a CJK character
     EXPECT_EQ(utf8ToCp1252("\xf0\x9f\x98\x80x"), "?x");    // outside the BMP

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/host_names.h"
 #include "window/frm_texted.h"
 #include "window/ui_port.h"
 
@@ -70,20 +71,22 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string path() const { return path_.string(); }
+    std::string path() const { return files::fromHostName(path_); }
     // A path below the folder, components joined with the host separator.
     std::string operator/(const std::string& rel) const {
-        return (path_ / rel).make_preferred().string();
+        return files::fromHostName((path_ / files::toHostName(rel)).make_preferred());
     }
 
     // Writes lines ended by CR LF; creates the parent folders.
     void write(const std::string& rel, const std::vector<std::string>& lines) const {
-        std::filesystem::path p = path_ / rel;
+        std::filesystem::path p = path_ / files::toHostName(rel);
         std::filesystem::create_directories(p.parent_path());
         std::ofstream out(p, std::ios::binary);
         for (const auto& l : lines) out << l << "\r\n";
     }
-    void mkdir(const std::string& rel) const { std::filesystem::create_directories(path_ / rel); }
+    void mkdir(const std::string& rel) const {
+        std::filesystem::create_directories(path_ / files::toHostName(rel));
+    }
 
   private:
     std::filesystem::path path_;
