@@ -37,6 +37,10 @@ public:
     std::string KIV_PLN_PATH;
     std::string PLANFILE;
     std::string FLTFILE;
+    // The plan reader stopped before its end and said why: the flight in
+    // the window is half-read, and no copy may start until one is read
+    // whole.
+    bool planReadingStopped = false;
 
     // Top level, file and folder selection.
     FileList File1{"File1"};
