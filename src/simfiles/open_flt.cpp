@@ -78,7 +78,7 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
 std::string DEP_TM(const std::string& fltFile) {
     const double hours = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Hours"));
     const double minutes = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Minutes"));
-    int t = toInt16(hours * 60 + minutes + 20);
+    int t = toInt16HalfEven(hours * 60 + minutes + 20);
     t = static_cast<int>(roundHalfEven(t / 5.0)) * 5;
     // A clock time of the day: 23:40 and later wrap to the next morning. A
     // hand-edited time outside the day wraps likewise instead of showing
