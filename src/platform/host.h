@@ -42,6 +42,10 @@ struct Host {
     const Registry* registry = nullptr;
     // The folder that holds the executable (VELLMASTER_HOME overrides it).
     std::string programFolder;
+    // What is installed with the program (the help pages): <prefix>/share/
+    // vellmaster when the executable lies in <prefix>/bin, else the
+    // executable's folder. Empty when not known.
+    std::string installedDataFolder;
     // Screen size in twips.
     int screenWidth = 15360;
     int screenHeight = 11520;
@@ -49,5 +53,10 @@ struct Host {
 
 // The executable's folder, or VELLMASTER_HOME when it is set.
 std::string programFolderOf(const char* argv0);
+
+// The folder of the installed data for an executable in executableFolder:
+// <prefix>/share/vellmaster for <prefix>/bin (any letter case, either
+// separator at the end), else executableFolder itself.
+std::string installedDataFolderOf(const std::string& executableFolder);
 
 }  // namespace vell

@@ -33,6 +33,10 @@ void Frm_Vell13::load() {
     if (Load) Load();
 }
 
+void Frm_Vell13::helpKey() {
+    if (HelpKey) HelpKey();
+}
+
 void Frm_Vell13::resize() {
     if (Resize) Resize();
 }

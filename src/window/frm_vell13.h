@@ -205,9 +205,12 @@ public:
     std::function<void()> Unload;
     // The window's key preview: sees every character before the field.
     std::function<void(int& keyAscii)> KeyPress;
+    // The help key (F1) pressed anywhere in the window.
+    std::function<void()> HelpKey;
 
     void load();
     void resize();
+    void helpKey();
     // Closes the window: raises Unload once; the program then ends.
     void close();
     bool closed() const { return closed_; }
