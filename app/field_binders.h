@@ -122,6 +122,8 @@ protected:
     void mirrorOwn() override;
 
 private:
+    // Makes path the field's path, after the event being handled.
+    void choose(const std::string& path);
     vell::FolderList& folders_;
     QTreeWidget* widget_;
 };

@@ -1,9 +1,11 @@
 // Vellmaster: the window on the host's screen.
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 
 #include "main_window.h"
 #include "platform/host.h"
+#include "qt_text.h"
 #include "qt_ui_port.h"
 #include "vellmaster.h"
 #include "window/frm_vell13.h"
@@ -27,9 +29,12 @@ int main(int argc, char* argv[]) {
     host.registry = &registry;
     host.programFolder = vell::programFolderOf(argc > 0 ? argv[0] : nullptr);
     host.ownFolder = vell::ownFilesFolder(host.programFolder);
+    host.installedDataFolder = vell::installedDataFolderOf(
+        vellgui::fromHostPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+    // The part of the screen that the desktop leaves to windows.
     if (const QScreen* screen = QApplication::primaryScreen()) {
-        host.screenWidth = screen->size().width() * kTwipsPerPixel;
-        host.screenHeight = screen->size().height() * kTwipsPerPixel;
+        host.screenWidth = screen->availableGeometry().width() * kTwipsPerPixel;
+        host.screenHeight = screen->availableGeometry().height() * kTwipsPerPixel;
     }
 
     vellgui::QtUiPort ui;

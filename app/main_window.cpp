@@ -13,6 +13,7 @@
 
 #include "pictures.h"
 #include "qt_text.h"
+#include "screen_fit.h"
 #include "window/frm_vell13.h"
 
 namespace vellgui {
@@ -55,12 +56,17 @@ MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
     binder_ = std::make_unique<Binder>(this, std::move(context));
     binder_->bind(model_.fields());
 
-    // Wide enough for a line of airport notes; never larger than the screen.
+    // Wide enough for a line of airport notes; never larger than the
+    // screen's free area, frame included.
     ensurePolished();
     QSize size = sizeHint().expandedTo(QSize(1040, 0));
-    if (const QScreen* screen = QApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        size =
+            fittedClientGeometry(screen->availableGeometry(), size, QSize(), assumedFrameMargins())
+                .size();
+    }
     resize(size);
+    addKeyboardActions();
 
     QPointer<MainWindow> guard(this);
     model_.addObserver([guard] {
@@ -122,6 +128,40 @@ void MainWindow::mirrorWindowState() {
     if (model_.closed() && isVisible()) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
+void MainWindow::addKeyboardActions() {
+    // F1 asks for the help wherever the keyboard input is.
+    auto* help = new QAction(this);
+    help->setObjectName(QStringLiteral("ui_helpKey"));
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, [this] { model_.helpKey(); });
+    addAction(help);
+
+    // F10 opens the first menu, as the desktops do; Alt alone is the menu
+    // bar's own.
+    auto* menus = new QAction(this);
+    menus->setObjectName(QStringLiteral("ui_menuKey"));
+    menus->setShortcut(QKeySequence(Qt::Key_F10));
+    menus->setShortcutContext(Qt::WindowShortcut);
+    connect(menus, &QAction::triggered, this, [this] {
+        const QList<QAction*> tops = menuBar()->actions();
+        for (QAction* top : tops) {
+            if (top->isVisible() && top->isEnabled()) {
+                menuBar()->setActiveAction(top);
+                break;
+            }
+        }
+    });
+    addAction(menus);
+}
+
+QMargins MainWindow::knownFrameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
 void MainWindow::centreOnScreen() {
     const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
     if (!screen) return;
@@ -129,11 +169,29 @@ void MainWindow::centreOnScreen() {
     // layout: settle it first, so the window is centred at its final size.
     ensurePolished();
     if (layout()) layout()->activate();
-    const QSize least = minimumSizeHint();
-    if (width() < least.width() || height() < least.height()) resize(size().expandedTo(least));
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    const QRect available = screen->availableGeometry();
+    // Sized to leave room for a frame even before the desktop has drawn one
+    // (its real size is known only then, and the window is fitted again);
+    // placed by the frame that is known, so that a desktop without frames
+    // (or one that never tells) sees the window centred.
+    const QMargins known = knownFrameMargins();
+    const QRect sized = fittedClientGeometry(available, size(), minimumSizeHint(),
+                                             known.isNull() ? assumedFrameMargins() : known);
+    resize(sized.size());
+    const QRect placed = fittedClientGeometry(available, sized.size(), sized.size(), known);
+    // A window's position is that of its frame.
+    move(placed.topLeft() - QPoint(known.left(), known.top()));
+}
+
+void MainWindow::refitToFrame() {
+    // Once the desktop has drawn the frame, its real size is known: a frame
+    // that then sticks out of the free area is fitted again, once.
+    if (refitted_ || !centred_ || !isVisible()) return;
+    const QRect frame = frameGeometry();
+    if (frame == geometry()) return;
+    refitted_ = true;
+    const QScreen* screen = this->screen();
+    if (screen && !screen->availableGeometry().contains(frame)) centreOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -155,6 +213,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (isVisible()) model_.resize();
+    refitToFrame();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    refitToFrame();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMargins>
 
 #include <memory>
 
@@ -36,6 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -49,8 +51,14 @@ private:
     QWidget* buildFrameImport(QStackedWidget* place);
     QStackedWidget* makePlace(QWidget* parent, vell::Frame& first, vell::Frame& second);
 
+    // The help key (F1) and the menu key (F10).
+    void addKeyboardActions();
     void mirrorWindowState();
+    // Sized and centred within the screen's free area, frame included.
     void centreOnScreen();
+    void refitToFrame();
+    // The frame's margins as the desktop has told them (none before).
+    QMargins knownFrameMargins() const;
 
     vell::Frm_Vell13& model_;
     WidgetFactory make_;
@@ -58,6 +66,7 @@ private:
     QList<QStackedWidget*> places_;
     bool busyShown_ = false;
     bool centred_ = false;
+    bool refitted_ = false;
 };
 
 }  // namespace vellgui

@@ -117,7 +117,10 @@ QString nameFilterOf(const std::string& filter) {
 }
 
 QtUiPort::QtUiPort() = default;
-QtUiPort::~QtUiPort() = default;
+
+QtUiPort::~QtUiPort() {
+    if (texted_ && !texted_->parent()) delete texted_.data();
+}
 
 std::optional<vell::FileChoice> QtUiPort::openFile(const vell::FileDialogRequest& request) {
     const auto chosen = runFileDialog(parent_, request, QFileDialog::AcceptOpen);
@@ -182,7 +185,8 @@ std::string QtUiPort::inputBox(const std::string& prompt, const std::string& tit
 
 void QtUiPort::showModal(vell::Frm_TEXTED& dialog) {
     if (!texted_ || textedModel_ != &dialog) {
-        texted_ = std::make_unique<TextedDialog>(dialog, parent_);
+        if (texted_) texted_->deleteLater();
+        texted_ = new TextedDialog(dialog, parent_);
         textedModel_ = &dialog;
     }
     texted_->run();

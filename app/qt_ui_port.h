@@ -4,8 +4,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <memory>
-
 #include "window/ui_port.h"
 
 namespace vellgui {
@@ -32,9 +30,11 @@ public:
 
 private:
     QPointer<QWidget> parent_;
-    // One description dialog per model dialog, made when first shown.
+    // One description dialog per model dialog, made when first shown. The
+    // window it belongs to owns it (Qt deletes it with the window); only a
+    // dialog made without a window is the port's own to delete.
     vell::Frm_TEXTED* textedModel_ = nullptr;
-    std::unique_ptr<TextedDialog> texted_;
+    QPointer<TextedDialog> texted_;
 };
 
 // The Qt name filter of a "description|pattern" filter. The patterns match

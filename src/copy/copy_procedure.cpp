@@ -9,6 +9,7 @@
 #include "copy/copy_failure.h"
 #include "copy/flight_patch.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "text/strings.h"
 #include "window/frm_vell13.h"
 
@@ -21,7 +22,7 @@ const std::string kDeleteNote =
     "The copies are complete; this source file and any after it were kept.";
 
 bool preconditionsHold(const Frm_Vell13& f) {
-    if (!contains(upper(f.Dir1.path()), "FLIGHTS" + SEP)) return false;
+    if (!contains(upper(paths::collapsed(f.Dir1.path())), "FLIGHTS" + SEP)) return false;
     if (f.FS9_PATH.empty() && f.FS8_PATH.empty()) return false;
     const std::string& folder = f.Txt_Sel_FSPath.text();
     if (!files::fileExists(folder + SEP + f.Txt_Sel_Flightplan.text())) return false;

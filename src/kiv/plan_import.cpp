@@ -37,6 +37,21 @@ std::optional<std::string> renumberedWaypoint(const std::string& line, int runwa
     return std::nullopt;
 }
 
+// Where KIV's own trailing data begins: its "[NATPLOT]" section line, or a
+// line whose key is "Color". A description or an airport name that holds
+// the word ("Colorado Springs") is part of the plan.
+bool isKivTrailer(const std::string& line) {
+    const std::string bare = trim(line);
+    if (startsWith(bare, "[NATPLOT]")) return true;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) return false;
+    std::string key = line.substr(0, equals);
+    while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
+    std::size_t first = 0;
+    while (first < key.size() && (key[first] == ' ' || key[first] == '\t')) ++first;
+    return key.compare(first, std::string::npos, "Color") == 0;
+}
+
 // The folder the imported plan goes to: the FS 2002 user flights, or the
 // user's "Flight Simulator Files"; empty when that folder is not known
 // (never a folder in the file-system root).
@@ -81,7 +96,7 @@ PlanCopy copyKivPlan(const std::vector<std::string>& source, const PlanCopyInput
     for (const std::string& line : source) {
         if (contains(line, "[KIV]")) copy.hadKivSection = true;
         // KIV's own trailing data is not part of a simulator plan.
-        if (contains(line, "[NATPLOT]") || contains(line, "Color")) break;
+        if (isKivTrailer(line)) break;
         if (renumber && startsWith(line, kWaypoint)) {
             if (auto kept = renumberedWaypoint(line, input.runway, input.airport))
                 copy.bytes += *kept + kCrLf;
@@ -167,6 +182,7 @@ void Cmd_KIV_Click(Frm_Vell13& f) {
                          formatPattern(leadingNumber(flightNumber), "0000"));
     }
 
+    f.Txt_Status.setText("Flight plan saved: " + output);
     f.Cmd_KIV.setEnabled(false);
     if (f.File_KIV.count() > 0) f.setFocus(&f.File_KIV);
 }

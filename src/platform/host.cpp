@@ -15,6 +15,7 @@
 
 #include "platform/files.h"
 #include "platform/host_names.h"
+#include "text/strings.h"
 
 namespace fs = std::filesystem;
 
@@ -91,6 +92,14 @@ std::string programFolderOf(const char* argv0) {
     }
     if (folder.empty()) folder = fs::current_path(ec);
     return withoutTrailingSeparators(files::fromHostName(folder));
+}
+
+std::string installedDataFolderOf(const std::string& executableFolder) {
+    std::string folder = executableFolder;
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+    const std::size_t cut = folder.find_last_of("/\\");
+    if (cut == std::string::npos || !iequals(folder.substr(cut + 1), "bin")) return folder;
+    return folder.substr(0, cut) + SEP + "share" + SEP + "vellmaster";
 }
 
 }  // namespace vell

@@ -50,6 +50,10 @@ struct Host {
     // folder: the program folder when it can be written, else the per-user
     // data folder (ownFilesFolder). Empty means the program folder.
     std::string ownFolder;
+    // What is installed with the program (the help pages): <prefix>/share/
+    // vellmaster when the executable lies in <prefix>/bin, else the
+    // executable's folder. Empty when not known.
+    std::string installedDataFolder;
     // Screen size in twips.
     int screenWidth = 15360;
     int screenHeight = 11520;
@@ -64,5 +68,10 @@ std::string programFolderOf(const char* argv0);
 // else ~/.local/share/vellmaster; %APPDATA%\Vellmaster on Windows), created
 // with its parents. The program folder again when no such folder can be made.
 std::string ownFilesFolder(const std::string& programFolder);
+
+// The folder of the installed data for an executable in executableFolder:
+// <prefix>/share/vellmaster for <prefix>/bin (any letter case, either
+// separator at the end), else executableFolder itself.
+std::string installedDataFolderOf(const std::string& executableFolder);
 
 }  // namespace vell

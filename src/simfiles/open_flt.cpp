@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/wine_paths.h"
+#include "platform/paths.h"
 #include "simfiles/flight_selection.h"
 #include "simfiles/profile.h"
 #include "text/numbers.h"
@@ -15,14 +16,6 @@ namespace {
 
 const char* const kDestFirst = "Select/generate destination folder first ..";
 
-// A path that names its place from a root (or a drive) rather than from the
-// current folder.
-bool isAbsolute(const std::string& path) {
-    if (path.empty()) return false;
-    if (path[0] == '/' || path[0] == '\\') return true;
-    return path.size() >= 2 && path[1] == ':';
-}
-
 // Step 4: which simulator wrote the flight, and a destination folder to go
 // with it.
 void detectVersion(Frm_Vell13& f, const std::string& flight) {
@@ -31,13 +24,13 @@ void detectVersion(Frm_Vell13& f, const std::string& flight) {
     if (first == '9') {
         f.Lbl_FS_Vers.setCaption("Detected Flight-Version: FS 2004");
         const std::string flights = f.FS9_PATH + SEP + "flights";
-        if (!contains(f.Dir1.path(), flights)) {
+        if (!paths::holds(f.Dir1.path(), flights)) {
             f.Txt_Status.setText(kDestFirst);
             f.Dir1.setPath(flights);
         }
     } else if (first == '8') {
         f.Lbl_FS_Vers.setCaption("Detected Flight-Version: FS 2002");
-        if (!contains(f.Dir1.path(), f.FS8_PATH)) {
+        if (!paths::holds(f.Dir1.path(), f.FS8_PATH)) {
             f.Txt_Status.setText(kDestFirst);
             f.Dir1.setPath(f.FS8_PATH + SEP + "flights");
         }
@@ -71,12 +64,14 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     planName = GET_INI_ITEM(flight, "GPS_Engine", "Filename") + ".pln";
     // A flight saved under Wine names its plan with a Windows path.
     planName = hostPathOfWindowsPath(planName, flight);
-    // A plan stored under the start folder is named relative to it. An empty
-    // start folder is contained in every name and leaves it as it is.
-    if (!folder.empty() && contains(upper(planName), upper(folder)))
-        planName.erase(0, folder.size() + 1);
+    // A plan stored under the start folder is named relative to it. Without
+    // a start folder (the user folder was cleared) the flight's own folder
+    // takes its place, so that a plan beside the flight is found there.
+    const std::string& relativeTo = folder.empty() ? flightFolder : folder;
+    if (auto relative = paths::after(planName, relativeTo, true)) planName = *relative;
     // A relative name is found beside the chosen flight.
-    const std::string onDisk = isAbsolute(planName) ? planName : flightFolder + SEP + planName;
+    const std::string onDisk =
+        paths::isAbsolute(planName) ? planName : flightFolder + SEP + planName;
     if (!files::fileExists(onDisk)) planName.clear();
 
     f.Chk_Auto_BRF.setValue(1);
@@ -86,7 +81,7 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
 std::string DEP_TM(const std::string& fltFile) {
     const double hours = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Hours"));
     const double minutes = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Minutes"));
-    int t = toInt16(hours * 60 + minutes + 20);
+    int t = toInt16HalfEven(hours * 60 + minutes + 20);
     t = static_cast<int>(roundHalfEven(t / 5.0)) * 5;
     // A clock time of the day: 23:40 and later wrap to the next morning. A
     // hand-edited time outside the day wraps likewise instead of showing

@@ -2,6 +2,7 @@
 
 #include "briefing/route_briefing.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "simfiles/flight_selection.h"
 #include "simfiles/profile.h"
 #include "text/numbers.h"
@@ -18,11 +19,14 @@ bool locatePlan(Frm_Vell13& f, const std::string& folder, std::string& planName)
     if (!planName.empty()) {
         // A name that already holds the start folder is a full path; what
         // follows the folder and its separator is the name relative to it.
-        if (!folder.empty() && contains(planName, folder)) {
+        if (auto relative = paths::after(planName, folder, false)) {
             f.PLANFILE = planName;
-            planName = mid(planName, folder.size() + 2, std::string::npos);
+            planName = *relative;
         } else {
-            f.PLANFILE = folder + SEP + planName;
+            // The flight reader found a relative name beside the flight (a
+            // copy names its plan so), and there it is read.
+            const std::string& flightFolder = f.Txt_Sel_FSPath.text();
+            f.PLANFILE = (flightFolder.empty() ? folder : flightFolder) + SEP + planName;
         }
         return true;
     }
@@ -47,6 +51,7 @@ bool airportCode(const std::string& value, std::string& code) {
 
 void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     if (!locatePlan(f, folder, planName)) return;
+    f.planReadingStopped = true;
     const std::string plan = f.PLANFILE;
     // Every key below would read as "0" from a file that cannot be read:
     // tell the user instead of showing an empty plan.
@@ -96,6 +101,7 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     f.Txt_POS.setText(GET_INI_ITEM(plan, "flightplan", "departure_position"));
 
     if (!Create_BRF(f, f.Txt_Title.text(), f.Txt_Description.text())) return;
+    f.planReadingStopped = false;
     Check_DESTFOLDER(f);
 }
 

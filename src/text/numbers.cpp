@@ -124,12 +124,23 @@ double roundHalfEven(double x) {
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
-std::int16_t toInt16(double x) {
-    if (std::isnan(x)) return 0;
-    const double r = roundHalfEven(x);
+namespace {
+
+std::int16_t clampedInt16(double r) {
+    if (std::isnan(r)) return 0;
     if (r <= std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
     if (r >= std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(r);
+}
+
+}  // namespace
+
+std::int16_t toInt16(double x) {
+    return clampedInt16(roundHalfAway(x));
+}
+
+std::int16_t toInt16HalfEven(double x) {
+    return clampedInt16(roundHalfEven(x));
 }
 
 std::string formatPattern(double x, std::string_view pattern) {

@@ -21,9 +21,13 @@ double roundHalfAway(double x);
 // Rounds half to the even neighbour.
 double roundHalfEven(double x);
 
-// A 16-bit signed whole number: rounded half to even, wrapped as the host's
-// 16-bit integer would not (values out of range are clamped).
+// A 16-bit signed whole number, rounded to the nearest whole number with
+// halves away from zero (2.5 gives 3, -2.5 gives -3); values out of range
+// are clamped rather than wrapped.
 std::int16_t toInt16(double x);
+// The same with halves to the even neighbour (2.5 gives 2), for the few
+// rules that ask for it: the departure time and the trip time.
+std::int16_t toInt16HalfEven(double x);
 
 // Writes x with a pattern of zeros ("0", "000", "0000.0", "000.00", "0.000"):
 // rounded half away from zero to the pattern's decimals, padded with leading

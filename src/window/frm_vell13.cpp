@@ -40,6 +40,10 @@ void Frm_Vell13::load() {
     events_.run(Load);
 }
 
+void Frm_Vell13::helpKey() {
+    if (HelpKey) HelpKey();
+}
+
 void Frm_Vell13::resize() {
     events_.run(Resize);
 }

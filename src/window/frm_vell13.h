@@ -37,6 +37,10 @@ public:
     std::string KIV_PLN_PATH;
     std::string PLANFILE;
     std::string FLTFILE;
+    // The plan reader stopped before its end and said why: the flight in
+    // the window is half-read, and no copy may start until one is read
+    // whole.
+    bool planReadingStopped = false;
 
     // Top level, file and folder selection.
     FileList File1{"File1"};
@@ -201,9 +205,12 @@ public:
     std::function<void()> Unload;
     // The window's key preview: sees every character before the field.
     std::function<void(int& keyAscii)> KeyPress;
+    // The help key (F1) pressed anywhere in the window.
+    std::function<void()> HelpKey;
 
     void load();
     void resize();
+    void helpKey();
     // Closes the window: raises Unload once; the program then ends.
     void close();
     bool closed() const { return closed_; }

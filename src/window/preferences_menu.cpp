@@ -4,6 +4,8 @@
 #include "simfiles/profile.h"
 #include "window/dialogs.h"
 #include "window/frm_vell13.h"
+#include "window/help_files.h"
+#include "window/startup.h"
 #include "window/own_files.h"
 #include "window/version.h"
 
@@ -45,15 +47,24 @@ void chooseSimulatorFolder(Frm_Vell13& f, const SimulatorChoice& sim) {
     const std::string notes = sim.path + SEP + "kiv";
     if (!files::folderExists(notes)) files::createFolder(notes);
     PUT_INI_ITEM(settingsFile(f.host), "USER", sim.key, sim.path);
+    // The flights can be opened now, without a new start.
+    enableFlightChoice(f);
 }
 
+// The help of one language: stored and put in force when it is found, and
+// opened at once, as the help key would. A help that is not installed is
+// named, so that the menu never does nothing.
 void openHelp(Frm_Vell13& f, const std::string& name) {
-    const std::string path = f.host.programFolder + SEP + name;
-    if (!files::fileExists(path)) return;
+    const std::string path = findHelpFile(f.host, name);
+    if (path.empty()) {
+        f.ui.messageBox("The help (" + name + ") was not found. It is installed with the " +
+                            "program; looked for it in:\r\n" + helpFoldersText(f.host),
+                        MsgButtons::OK, MsgIcon::Exclamation, kAppTitle);
+        return;
+    }
     PUT_INI_ITEM(settingsFile(f.host), "preferences", "helpfile", name);
     f.setHelpFile(path);
-    // As if the help key had been pressed in the window.
-    f.ui.openHelp(f.helpFile());
+    Form_HelpKey(f);
 }
 
 }  // namespace
@@ -80,6 +91,7 @@ void mnu_myfiles_Click(Frm_Vell13& f) {
         f.USER_PATH = answer;
         f.mnu_myfiles.setChecked(true);
         PUT_INI_ITEM(settingsFile(f.host), "USER", "USER_PATH", f.USER_PATH);
+        enableFlightChoice(f);
         return;
     }
     // Rejected or cancelled: the settings keep the old folder, which the next
@@ -106,6 +118,15 @@ void mnu_help_d_Click(Frm_Vell13& f) {
     openHelp(f, "Vell_help_d.chm");
 }
 
+void Form_HelpKey(Frm_Vell13& f) {
+    if (f.helpFile().empty()) {
+        f.ui.messageBox("No help is installed with this program.", MsgButtons::OK,
+                        MsgIcon::Exclamation, kAppTitle);
+        return;
+    }
+    f.ui.openHelp(f.helpFile());
+}
+
 void mnu_about_Click(Frm_Vell13& f) {
     f.ui.messageBox(aboutText(), MsgButtons::OK, MsgIcon::Information, kAppTitle);
 }
@@ -119,6 +140,7 @@ void wire_preferences_menu(Frm_Vell13& f) {
     f.mnu_help.Click = [&f] { mnu_help_Click(f); };
     f.mnu_help_d.Click = [&f] { mnu_help_d_Click(f); };
     f.mnu_about.Click = [&f] { mnu_about_Click(f); };
+    f.HelpKey = [&f] { Form_HelpKey(f); };
 }
 
 }  // namespace vell

@@ -20,9 +20,12 @@ void mnu_myfiles_Click(Frm_Vell13& f);
 // Browse for the FS 2002 / FS 2004 program file to set the simulator folder.
 void mnu_fs8_Click(Frm_Vell13& f);
 void mnu_fs9_Click(Frm_Vell13& f);
-// Opens the English / German help when its file lies in the program folder.
+// Opens the English / German help and keeps it in force; says so when it
+// is not installed.
 void mnu_help_Click(Frm_Vell13& f);
 void mnu_help_d_Click(Frm_Vell13& f);
+// The help key: opens the help in force, or says that there is none.
+void Form_HelpKey(Frm_Vell13& f);
 void mnu_about_Click(Frm_Vell13& f);
 
 // Connects the menu items above.

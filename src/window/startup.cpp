@@ -6,6 +6,7 @@
 #include "simfiles/profile.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
+#include "window/help_files.h"
 #include "window/own_files.h"
 #include "window/registry_path.h"
 
@@ -62,8 +63,7 @@ void readPreferences(Frm_Vell13& f) {
     // An index the list does not have selects nothing.
     f.Lst_pln_pat.setListIndex(numericSetting(f, "preferences", "standard_in"));
 
-    const std::string help = f.host.programFolder + SEP + setting(f, "preferences", "helpfile");
-    f.setHelpFile(files::fileExists(help) ? help : std::string());
+    f.setHelpFile(findHelpFile(f.host, setting(f, "preferences", "helpfile")));
 }
 
 void findKiv(Frm_Vell13& f) {
@@ -149,9 +149,7 @@ void chooseSimulator(Frm_Vell13& f) {
     } else {
         f.Dir1.setPath(f.host.programFolder);
     }
-    const bool anySimulator = !f.FS9_PATH.empty() || !f.FS8_PATH.empty();
-    f.Dir1.setEnabled(anySimulator);
-    f.Cmd_Sel_FSFLT.setEnabled(anySimulator);
+    enableFlightChoice(f);
 }
 
 void loadRecentAirports(Frm_Vell13& f) {
@@ -178,6 +176,12 @@ std::string initialSettingsText() {
            "USER_PATH=\r\n"
            "Recent=\r\n"
            "\r\n";
+}
+
+void enableFlightChoice(Frm_Vell13& f) {
+    const bool anySimulator = !f.FS9_PATH.empty() || !f.FS8_PATH.empty();
+    f.Dir1.setEnabled(anySimulator);
+    f.Cmd_Sel_FSFLT.setEnabled(anySimulator);
 }
 
 void Form_Load(Frm_Vell13& f) {

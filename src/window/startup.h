@@ -15,4 +15,8 @@ std::string initialSettingsText();
 
 void Form_Load(Frm_Vell13& f);
 
+// The flight chooser and the folder list are usable once any simulator
+// folder is known: run at start and after each folder choice in the menus.
+void enableFlightChoice(Frm_Vell13& f);
+
 }  // namespace vell

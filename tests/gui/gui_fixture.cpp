@@ -110,6 +110,7 @@ void WindowTest::SetUp() {
     demo = std::make_unique<DemoCopy>();
     host.registry = &registry;
     host.programFolder = demo->program.string();
+    host.installedDataFolder = VELL_HELP_DATA_DIR;
     model = vell::createMainWindow(ui, host);
     window = std::make_unique<MainWindow>(*model);
     model->load();

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 #include <QTest>
 
 #include "gui_fixture.h"
@@ -187,30 +186,6 @@ TEST_F(InputTest, SelectionsAndMenusReachTheModel) {
     model->mnu_about.Click = [&triggered] { ++triggered; };
     window->findChild<QAction*>(QStringLiteral("mnu_about"))->trigger();
     EXPECT_EQ(triggered, 1);
-}
-
-TEST_F(InputTest, OpeningAFolderSetsThePathOfTheFolderList) {
-    std::vector<std::string> paths;
-    model->Dir1.Change = [this, &paths] { paths.push_back(model->Dir1.path()); };
-    model->Dir1.setEnabled(true);
-    model->Dir1.setPath((demo->fs9 / "flights").string());
-    paths.clear();
-    auto* folders = widget<QTreeWidget>("Dir1");
-    QTreeWidgetItem* tours =
-        folders->findItems(QStringLiteral("Demo Tours"), Qt::MatchExactly | Qt::MatchRecursive)
-            .value(0);
-    ASSERT_NE(tours, nullptr);
-    const QPoint at = folders->visualItemRect(tours).center();
-    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_TRUE(paths.empty());  // a single click only selects
-    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
-    ASSERT_EQ(paths.size(), 1u);
-    EXPECT_EQ(paths.back(), (demo->fs9 / "flights" / "Demo Tours").string());
-    QTreeWidgetItem* current = folders->currentItem();
-    ASSERT_NE(current, nullptr);
-    EXPECT_EQ(current->text(0), QStringLiteral("Demo Tours"));
-    EXPECT_EQ(current->childCount(), 0);  // it has no sub-folders
-    EXPECT_EQ(current->parent()->text(0), QStringLiteral("flights"));
 }
 
 }  // namespace vellgui::test

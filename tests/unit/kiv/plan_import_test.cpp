@@ -71,14 +71,39 @@ TEST(PlanImportCopy, WithoutARunwayBeforeTheAirportEveryWaypointStays) {
     }
 }
 
-TEST(PlanImportCopy, StopLinesMatchLetterCase) {
-    const Lines source = {"[flightplan]", "description=colour, color", "[natplot]", "x=1",
-                          "title=Colorado", "after=1"};
-    EXPECT_EQ(copyKivPlan(source, input(0, 0)).bytes,
-              crlf({"[flightplan]", "description=colour, color", "[natplot]", "x=1"}) + kAppended);
+// The copy stops at KIV's own trailing data: the "[NATPLOT]" section line or
+// a line whose key is "Color", letter case as KIV writes them. A plan whose
+// texts hold the word ("Colorado Springs") keeps every line.
+TEST(PlanImportCopy, OnlyKivsTrailingDataStopsTheCopy) {
+    const Lines colorado = {"[flightplan]",
+                            "title=KCOS to KDEN",
+                            "description=Colorado Springs, CO",
+                            "departure_name=City of Colorado Springs Muni",
+                            "destination_name=Denver Intl",
+                            "waypoint.0=KCOS, Colorado, ,",
+                            "Colorful=1",
+                            "MyColor=2",
+                            "waypoint.1=KDEN,"};
+    EXPECT_EQ(copyKivPlan(colorado, input(0, 0)).bytes, crlf(colorado) + kAppended);
 
-    const Lines natplot = {"a=1", "  [NATPLOT]  ", "[KIV]", "b=2"};
-    EXPECT_EQ(copyKivPlan(natplot, input(0, 0)).bytes, crlf({"a=1"}) + kAppended);
+    struct Case {
+        Lines source;
+        Lines copied;
+    };
+    for (const Case& c : {
+             Case{{"a=1", "Color=255", "b=2"}, {"a=1"}},
+             Case{{"a=1", " \tColor \t= 255", "b=2"}, {"a=1"}},
+             Case{{"a=1", "[NATPLOT]", "Width=2"}, {"a=1"}},
+             Case{{"a=1", "  [NATPLOT]  ", "[KIV]", "b=2"}, {"a=1"}},
+             // Other capitals are not what KIV writes: copied.
+             Case{{"[flightplan]", "description=colour, color", "[natplot]", "x=1", "color=3",
+                   "after=1"},
+                  {"[flightplan]", "description=colour, color", "[natplot]", "x=1", "color=3",
+                   "after=1"}},
+         }) {
+        EXPECT_EQ(copyKivPlan(c.source, input(0, 0)).bytes, crlf(c.copied) + kAppended)
+            << c.source[1];
+    }
 }
 
 TEST(PlanImportCopy, AKivSectionMetBeforeTheStopIsKept) {
@@ -86,11 +111,14 @@ TEST(PlanImportCopy, AKivSectionMetBeforeTheStopIsKept) {
     const PlanCopy copy = copyKivPlan(source, input(0, 0));
     EXPECT_TRUE(copy.hadKivSection);
     EXPECT_EQ(copy.bytes, crlf({"[flightplan]", "a=1", "[KIV]", "KIV_Version=1.2"}));
+}
 
-    // The stop line itself may announce the section: it is noted, not copied.
-    const PlanCopy same = copyKivPlan({"a=1", "[KIV] Color"}, input(0, 0));
-    EXPECT_TRUE(same.hadKivSection);
-    EXPECT_EQ(same.bytes, crlf({"a=1"}));
+// Waypoint numbers are whole numbers with halves away from zero: 2.5 is
+// waypoint 3.
+TEST(PlanImportCopy, AHalfWaypointNumberRoundsUp) {
+    const Lines source = {"waypoint.0=A,", "waypoint.1=B,", "waypoint.2.5=C,", "waypoint.4=D,"};
+    EXPECT_EQ(copyKivPlan(source, input(1, 3)).bytes,
+              crlf({"waypoint.0=A,", "waypoint.1=C,"}) + kAppended);
 }
 
 TEST(PlanImportCopy, AnEmptySourceGetsTheSectionAlone) {
@@ -155,6 +183,8 @@ TEST_F(PlanImportCommand, ASuccessfulImportDisablesTheButtonAndReplacesAnOldCopy
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(f.Cmd_KIV.enabled());
     EXPECT_EQ(f.focus(), &f.File_KIV);
+    // The status line tells where the plan went.
+    EXPECT_EQ(f.Txt_Status.text(), "Flight plan saved: " + output());
     const auto copy = files::readWhole(output());
     ASSERT_TRUE(copy);
     EXPECT_EQ(*copy, crlf({"[flightplan]", "description=0 to 0", plan[2], plan[3],
@@ -164,7 +194,9 @@ TEST_F(PlanImportCommand, ASuccessfulImportDisablesTheButtonAndReplacesAnOldCopy
 
 TEST_F(PlanImportCommand, AMissingUserFolderChangesNothing) {
     std::filesystem::remove_all(dir / "user");
+    f.Txt_Status.setText("before");
     f.Cmd_KIV.click();
+    EXPECT_EQ(f.Txt_Status.text(), "before");
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(files::readWhole(dir / "plans/A.pln"), crlf(plan));
     EXPECT_TRUE(f.Cmd_KIV.enabled());

@@ -1,5 +1,7 @@
 #include "platform/host.h"
 
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -42,6 +44,22 @@ TEST(Host, ProgramFolderIsTheExecutablesUnlessOverridden) {
 
     home.set("");
     EXPECT_EQ(programFolderOf(nullptr), folder);
+}
+
+// The help pages are installed in <prefix>/share/vellmaster beside
+// <prefix>/bin; an executable elsewhere (the build tree) keeps them beside
+// itself.
+TEST(Host, InstalledDataLieInShareBesideBin) {
+    const std::string share = SEP + "share" + SEP + "vellmaster";
+    EXPECT_EQ(installedDataFolderOf("/usr/local/bin"), "/usr/local" + share);
+    EXPECT_EQ(installedDataFolderOf("/usr/local/bin/"), "/usr/local" + share);
+    EXPECT_EQ(installedDataFolderOf("/opt/Vell/BIN"), "/opt/Vell" + share);
+    EXPECT_EQ(installedDataFolderOf("C:\\Program Files\\Vellmaster\\bin"),
+              "C:\\Program Files\\Vellmaster" + share);
+    EXPECT_EQ(installedDataFolderOf("/bin"), share);
+    EXPECT_EQ(installedDataFolderOf("/work/build/app"), "/work/build/app");
+    EXPECT_EQ(installedDataFolderOf("/work/cabin"), "/work/cabin");
+    EXPECT_EQ(installedDataFolderOf(""), "");
 }
 
 }  // namespace

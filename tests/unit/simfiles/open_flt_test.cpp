@@ -161,12 +161,31 @@ TEST_F(OpenFlt, PlanMissingOnDiskOrNotNamedGivesAnEmptyName) {
     EXPECT_EQ(open(flight("9.0", "Rel")), "Rel.pln");
 }
 
-TEST_F(OpenFlt, EmptyStartFolderLeavesAFullPlanPathWhole) {
+// Without a start folder (the user folder was cleared) a plan beside the
+// flight is named relative to the flight's folder, where the plan reader
+// and the copy look for it; a plan elsewhere keeps its full path.
+TEST_F(OpenFlt, EmptyStartFolderNamesAPlanBesideTheFlightByItsName) {
     tmp.write("user/Full.pln", {"[flightplan]"});
     ui.answerOpen(flight("9.0", f.USER_PATH + SEP + "Full"));
     std::string plan;
     Open_FLT(f, "", plan);
-    EXPECT_EQ(plan, f.USER_PATH + SEP + "Full.pln");
+    EXPECT_EQ(plan, "Full.pln");
+
+    tmp.write("fs9/flights/Elsewhere.pln", {"[flightplan]"});
+    const std::string elsewhere = f.FS9_PATH + SEP + "flights" + SEP + "Elsewhere";
+    ui.answerOpen(flight("9.0", elsewhere));
+    Open_FLT(f, "", plan);
+    EXPECT_EQ(plan, elsewhere + ".pln");
+}
+
+// A start folder stored with a separator at its end still cuts the plan's
+// path at the right place.
+TEST_F(OpenFlt, AStartFolderEndingInASeparatorCutsThePlanNameWhole) {
+    tmp.write("user/Vienna Hop.PLN", {"[flightplan]"});
+    ui.answerOpen(flight("9.0", f.USER_PATH + SEP + "Vienna Hop"));
+    std::string plan;
+    Open_FLT(f, f.USER_PATH + SEP, plan);
+    EXPECT_EQ(plan, "Vienna Hop.pln");
 }
 
 TEST_F(OpenFlt, CancelChangesNothing) {

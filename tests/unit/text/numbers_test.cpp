@@ -72,15 +72,21 @@ TEST(Rounding, HalvesAwayFromZeroOrToEven) {
     EXPECT_EQ(roundHalfEven(-0.4), 0.0);
 }
 
-TEST(ToInt16, RoundsHalfToEvenAndClampsOutOfRange) {
-    EXPECT_EQ(toInt16(2.5), 2);
-    EXPECT_EQ(toInt16(3.5), 4);
-    EXPECT_EQ(toInt16(-1.5), -2);
-    EXPECT_EQ(toInt16(32767.4), 32767);
-    EXPECT_EQ(toInt16(40000.0), 32767);
-    EXPECT_EQ(toInt16(-40000.0), -32768);
-    EXPECT_EQ(toInt16(1e300), 32767);
-    EXPECT_EQ(toInt16(std::nan("")), 0);
+// Whole numbers read from settings and plans take halves away from zero;
+// the departure time alone takes them to the even neighbour.
+TEST(ToInt16, RoundsHalvesAsEachRuleSaysAndClampsOutOfRange) {
+    struct Case {
+        double x;
+        int awayFromZero;
+        int toEven;
+    };
+    for (const Case& c :
+         {Case{0.5, 1, 0}, Case{2.5, 3, 2}, Case{3.5, 4, 4}, Case{-1.5, -2, -2}, Case{-2.5, -3, -2},
+          Case{2.4999, 2, 2}, Case{32767.4, 32767, 32767}, Case{40000.0, 32767, 32767},
+          Case{-40000.0, -32768, -32768}, Case{1e300, 32767, 32767}, Case{std::nan(""), 0, 0}}) {
+        EXPECT_EQ(toInt16(c.x), c.awayFromZero) << c.x;
+        EXPECT_EQ(toInt16HalfEven(c.x), c.toEven) << c.x;
+    }
 }
 
 TEST(FormatPattern, PadsWholeNumbersAndKeepsExtraDigits) {
