@@ -25,7 +25,12 @@ TEST(Paths, RunsOfSeparatorsCountAsOne) {
         const char* tidy;
     };
     for (const Case& c :
-         {Case{"", "", ""}, Case{"/", "/", "/"}, Case{"//", "/", "/"},
+         {Case{"", "", ""}, Case{"/", "/", "/"},
+#ifdef _WIN32
+          Case{"//", "//", "//"},  // the start of a share's name
+#else
+          Case{"//", "/", "/"},
+#endif
           Case{"C:/FS2002/", "C:/FS2002/", "C:/FS2002"},
           Case{"C:/FS2002//flights", "C:/FS2002/flights", "C:/FS2002/flights"},
           Case{"C:/", "C:/", "C:/"}, Case{"a///b//", "a/b/", "a/b"},

@@ -96,8 +96,8 @@ TEST(ProfileRead, CutsValuesTo255OrToTheLongLimit) {
     EXPECT_EQ(GET_INI_ITEM_LONG(tmp / "desc.txt", "MAIN", "Description"), longValue.substr(0, 2047));
     EXPECT_EQ(GET_INI_ITEM_LONG(tmp / "desc.txt", "MAIN", "Title"), "0");
     // A value ends at its first NUL, as the host's profile routine reads it.
-    tmp.write("nul.flt", std::string("[Main]\r\nTitle=Hop\0junk\r\n", 23));
-    EXPECT_EQ(GET_INI_ITEM(tmp / "nul.flt", "Main", "Title"), "Hop");
+    tmp.write("zero.flt", std::string("[Main]\r\nTitle=Hop\0junk\r\n", 24));
+    EXPECT_EQ(GET_INI_ITEM(tmp / "zero.flt", "Main", "Title"), "Hop");
 }
 
 TEST(ProfileRead, ReadsUntidyFilesAsTheSimulatorDoes) {
