@@ -169,18 +169,17 @@ void MainWindow::centreOnScreen() {
     // layout: settle it first, so the window is centred at its final size.
     ensurePolished();
     if (layout()) layout()->activate();
-    const QRect available = screen->availableGeometry();
-    // Sized to leave room for a frame even before the desktop has drawn one
-    // (its real size is known only then, and the window is fitted again);
-    // placed by the frame that is known, so that a desktop without frames
-    // (or one that never tells) sees the window centred.
+    // Before the desktop has drawn the frame its size is not known: a
+    // common one is assumed, and the window is fitted again should the
+    // real frame not fit.
     const QMargins known = knownFrameMargins();
-    const QRect sized = fittedClientGeometry(available, size(), minimumSizeHint(),
-                                             known.isNull() ? assumedFrameMargins() : known);
-    resize(sized.size());
-    const QRect placed = fittedClientGeometry(available, sized.size(), sized.size(), known);
-    // A window's position is that of its frame.
-    move(placed.topLeft() - QPoint(known.left(), known.top()));
+    const QMargins frame = known.isNull() ? assumedFrameMargins() : known;
+    const QRect client =
+        fittedClientGeometry(screen->availableGeometry(), size(), minimumSizeHint(), frame);
+    resize(client.size());
+    // A window's position is that of its frame, as far as the frame is
+    // known; an unknown one counts as none.
+    move(client.topLeft() - QPoint(known.left(), known.top()));
 }
 
 void MainWindow::refitToFrame() {
@@ -190,8 +189,20 @@ void MainWindow::refitToFrame() {
     const QRect frame = frameGeometry();
     if (frame == geometry()) return;
     refitted_ = true;
+    frameWatch_.stop();
     const QScreen* screen = this->screen();
     if (screen && !screen->availableGeometry().contains(frame)) centreOnScreen();
+}
+
+void MainWindow::watchForFrame() {
+    // The desktop tells the frame's size some time after the window is
+    // shown, without an event of its own: looked for a few times.
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        if (++frameLooks_ >= 40) frameWatch_.stop();
+        refitToFrame();
+    });
+    frameWatch_.start();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -205,6 +216,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!centred_) {
         centred_ = true;
         centreOnScreen();
+        watchForFrame();
     }
     mirrorWindowState();
     model_.resize();

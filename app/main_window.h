@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMargins>
+#include <QTimer>
 
 #include <memory>
 
@@ -57,6 +58,7 @@ private:
     // Sized and centred within the screen's free area, frame included.
     void centreOnScreen();
     void refitToFrame();
+    void watchForFrame();
     // The frame's margins as the desktop has told them (none before).
     QMargins knownFrameMargins() const;
 
@@ -67,6 +69,8 @@ private:
     bool busyShown_ = false;
     bool centred_ = false;
     bool refitted_ = false;
+    QTimer frameWatch_;
+    int frameLooks_ = 0;
 };
 
 }  // namespace vellgui
