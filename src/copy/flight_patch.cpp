@@ -6,14 +6,25 @@
 
 namespace vell {
 
-void patchCopyNames(Frm_Vell13& f, const std::string& flight, const std::string& plan,
-                    const std::string& baseName) {
-    PUT_INI_ITEM(flight, "Main", "title", baseName);
-    PUT_INI_ITEM(flight, "Main", "Description", f.Txt_Description.text());
+namespace {
+
+std::optional<CopyFailure> patch(const std::string& file, const std::string& section,
+                                 const std::string& key, const std::string& value) {
+    if (writeIniItem(file, section, key, value)) return std::nullopt;
+    return CopyFailure{"The copy could not be changed to its new name and settings", file};
+}
+
+}  // namespace
+
+std::optional<CopyFailure> patchCopyNames(const Frm_Vell13& f, const std::string& flight,
+                                          const std::string& plan, const std::string& baseName) {
+    const std::string& description = f.Txt_Description.text();
+    if (auto e = patch(flight, "Main", "title", baseName)) return e;
+    if (auto e = patch(flight, "Main", "Description", description)) return e;
     // The plan lies beside the flight under the same name now.
-    PUT_INI_ITEM(flight, "GPS_Engine", "Filename", baseName);
-    PUT_INI_ITEM(plan, "flightplan", "title", baseName);
-    PUT_INI_ITEM(plan, "flightplan", "Description", f.Txt_Description.text());
+    if (auto e = patch(flight, "GPS_Engine", "Filename", baseName)) return e;
+    if (auto e = patch(plan, "flightplan", "title", baseName)) return e;
+    return patch(plan, "flightplan", "Description", description);
 }
 
 namespace {
@@ -43,13 +54,14 @@ const Preset kPresets[] = {
 
 }  // namespace
 
-void patchCopyPresets(Frm_Vell13& f, const std::string& flight) {
+std::optional<CopyFailure> patchCopyPresets(const Frm_Vell13& f, const std::string& flight) {
     for (const Preset& p : kPresets) {
         const TextBox& box = p.field ? f.*p.field : f.Txt_Freq[p.freq];
         const double value = leadingNumber(box.text());
         if (value == 0 && !p.always) continue;
-        PUT_INI_ITEM(flight, p.section, p.key, formatPattern(value, p.pattern));
+        if (auto e = patch(flight, p.section, p.key, formatPattern(value, p.pattern))) return e;
     }
+    return std::nullopt;
 }
 
 }  // namespace vell

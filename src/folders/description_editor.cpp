@@ -36,8 +36,14 @@ void Frm_TEXTED_Text_KeyPress(int& keyAscii) {
 
 void Frm_TEXTED_Command1_Click(Frm_Vell13& f) {
     Frm_TEXTED& d = f.texted;
-    PUT_INI_ITEM(d.Label1.caption(), "MAIN", "Title", d.Text1.text());
-    PUT_INI_ITEM(d.Label1.caption(), "MAIN", "Description", d.Text2.text());
+    const std::string& path = d.Label1.caption();
+    // The dialog stays open with the texts when they did not reach the disk.
+    if (!writeIniItem(path, "MAIN", "Title", d.Text1.text()) ||
+        !writeIniItem(path, "MAIN", "Description", d.Text2.text())) {
+        f.ui.messageBox("The description could not be saved:\r\n" + path, MsgButtons::OK,
+                        MsgIcon::Exclamation, kAppTitle);
+        return;
+    }
     d.hide();
 }
 

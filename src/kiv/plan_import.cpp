@@ -145,16 +145,36 @@ void Cmd_KIV_Click(Frm_Vell13& f) {
     }
     const std::string output = folder + SEP + title + ".PLN";
 
-    // Stamp the source plan; the copy carries these changes too.
+    // Stamp the source plan; the copy carries these changes too. Should any
+    // step fail, the source gets its old bytes back and nothing is imported.
+    const auto original = files::readWhole(source);
+    const bool outputExisted = files::fileExists(output);
+    auto undo = [&](const std::string& what, const std::string& failedFile) {
+        files::writeWhole(source, *original);
+        if (!outputExisted) files::deleteFile(output);
+        refuse(f, what + kCrLf + failedFile + kCrLf + kCrLf + "Nothing was imported.");
+    };
+    const std::string kNotWritten = "The flight plan could not be written:";
+    if (!original) {
+        refuse(f, "The flight plan could not be read:" + kCrLf + source + kCrLf + kCrLf +
+                      "Nothing was imported.");
+        return;
+    }
     const double cruise = leadingNumber(f.Txt_CRU.text());
-    if (cruise != 0)
-        PUT_INI_ITEM(source, "flightplan", "cruising_altitude", formatPattern(cruise, "0"));
-    PUT_INI_ITEM(source, "flightplan", "title", title);
-    if (contains(GET_INI_ITEM(source, "flightplan", "description"), ","))
-        PUT_INI_ITEM(source, "flightplan", "description",
-                     GET_INI_ITEM(source, "flightplan", "departure_name") + " to " +
-                         GET_INI_ITEM(source, "flightplan", "destination_name"));
-    PUT_INI_ITEM(source, "flightplan", "departure_position", departurePosition(f));
+    bool stamped = cruise == 0 || writeIniItem(source, "flightplan", "cruising_altitude",
+                                                formatPattern(cruise, "0"));
+    stamped = stamped && writeIniItem(source, "flightplan", "title", title);
+    if (stamped && contains(GET_INI_ITEM(source, "flightplan", "description"), ",")) {
+        stamped = writeIniItem(source, "flightplan", "description",
+                               GET_INI_ITEM(source, "flightplan", "departure_name") + " to " +
+                                   GET_INI_ITEM(source, "flightplan", "destination_name"));
+    }
+    stamped = stamped &&
+              writeIniItem(source, "flightplan", "departure_position", departurePosition(f));
+    if (!stamped) {
+        undo(kNotWritten, source);
+        return;
+    }
 
     PlanCopyInput input;
     input.runway = wholeNumber(GET_INI_ITEM(source, "KIV", "Runway_pos"));
@@ -164,22 +184,26 @@ void Cmd_KIV_Click(Frm_Vell13& f) {
 
     const auto lines = files::readLines(source);
     if (!lines) {
-        refuse(f, "The flight plan could not be read:" + kCrLf + source + kCrLf + kCrLf +
-                      "Nothing was imported.");
+        undo("The flight plan could not be read:", source);
         return;
     }
     const PlanCopy copy = copyKivPlan(*lines, input);
     if (!files::writeWhole(output, copy.bytes)) {
-        refuse(f, "The flight plan could not be saved:" + kCrLf + output);
+        undo(kNotWritten, output);
         return;
     }
     if (copy.hadKivSection) {
         // The source's own KIV section was copied: the frame's values win
         // where it shows any.
-        if (!f.Txt_CARR.text().empty()) PUT_INI_ITEM(output, "KIV", "Aircraft_ICAO", carrier);
-        if (!flightNumber.empty())
-            PUT_INI_ITEM(output, "KIV", "Flight_Nr",
-                         formatPattern(leadingNumber(flightNumber), "0000"));
+        const bool patched =
+            (f.Txt_CARR.text().empty() || writeIniItem(output, "KIV", "Aircraft_ICAO", carrier)) &&
+            (flightNumber.empty() ||
+             writeIniItem(output, "KIV", "Flight_Nr",
+                          formatPattern(leadingNumber(flightNumber), "0000")));
+        if (!patched) {
+            undo(kNotWritten, output);
+            return;
+        }
     }
 
     f.Txt_Status.setText("Flight plan saved: " + output);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "platform/file_io.h"
 #include "platform/host_names.h"
+#include "platform/write_rule.h"
 
 namespace fs = std::filesystem;
 
@@ -134,15 +134,6 @@ fs::path resolve(const std::string& path) {
     return current;
 }
 
-// The name of a temporary file beside target that does not exist yet.
-fs::path temporaryBeside(const fs::path& target) {
-    for (int n = 0;; ++n) {
-        fs::path candidate = target;
-        candidate += ".vell-tmp" + std::to_string(n);
-        if (!present(candidate)) return candidate;
-    }
-}
-
 // A symbolic link that is written through keeps being a link.
 fs::path followLinks(const fs::path& p) {
     std::error_code ec;
@@ -173,19 +164,6 @@ bool writable(const fs::path& target) {
     if (ec || !fs::exists(st)) return true;
     if (!fs::is_regular_file(st)) return false;
     return (st.permissions() & fs::perms::owner_write) != fs::perms::none;
-}
-
-// Puts the file at tmp in place of target, with target's permissions.
-bool replaceWith(const fs::path& tmp, const fs::path& target) {
-    std::error_code ec;
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(tmp, old.permissions(), ec);
-    fs::rename(tmp, target, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -221,20 +199,14 @@ bool copyFile(const std::string& from, const std::string& to) {
     std::error_code ec;
     if (source.empty() || target.empty() || !fs::is_regular_file(source, ec)) return false;
     if (!writable(target)) return false;
-    const fs::path tmp = temporaryBeside(target);
-    fs::copy_file(source, tmp, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        fs::remove(tmp, ec);
-        return false;
-    }
-    return replaceWith(tmp, target);
+    return rule::replaceWithCopy(source, target);
 }
 
 bool deleteFile(const std::string& path) {
     const fs::path p = resolve(path);
     std::error_code ec;
     if (p.empty() || fs::is_directory(p, ec)) return false;
-    return fs::remove(p, ec) && !ec;
+    return io::removeFile(p);
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
@@ -244,15 +216,53 @@ bool sameFile(const std::string& a, const std::string& b) {
     return !ec && same;
 }
 
+namespace {
+
+ReadFailures& failures() {
+    static ReadFailures record;
+    return record;
+}
+
+// The bytes of a regular file; nothing when it is missing or not a file.
+// A file that is there but fails to be read is kept in the record.
+std::optional<std::string> readFile(const fs::path& p, const std::string& path) {
+    const io::Handle h = io::openForReading(p);
+    if (h < 0) return std::nullopt;
+    const std::optional<io::Info> info = io::infoOf(h);
+    if (!info || !info->regular) {
+        io::closeRead(h);
+        return std::nullopt;
+    }
+    std::string bytes;
+    // One read more than the size to see the end; a file that grows while
+    // it is read is read to its end all the same.
+    bytes.resize(static_cast<std::size_t>(info->size) + 1);
+    std::size_t have = 0;
+    for (;;) {
+        if (have == bytes.size()) bytes.resize(bytes.size() * 2);
+        const long long n = io::readSome(h, bytes.data() + have, bytes.size() - have);
+        if (n == 0) break;
+        if (n < 0) {
+            io::closeRead(h);
+            ++failures().count;
+            failures().lastPath = path;
+            return std::nullopt;
+        }
+        have += static_cast<std::size_t>(n);
+    }
+    io::closeRead(h);
+    bytes.resize(have);
+    return bytes;
+}
+
+}  // namespace
+
+ReadFailures readFailures() { return failures(); }
+
 std::optional<std::string> readWhole(const std::string& path) {
     const fs::path p = resolve(path);
-    std::error_code ec;
-    if (p.empty() || !fs::is_regular_file(p, ec)) return std::nullopt;
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    if (p.empty()) return std::nullopt;
+    return readFile(p, path);
 }
 
 std::optional<std::vector<std::string>> readLines(const std::string& path) {
@@ -277,34 +287,14 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
 
 bool writeWhole(const std::string& path, const std::string& bytes) {
     const fs::path target = asOnDisk(followLinks(resolve(path)));
-    std::error_code ec;
     if (target.empty() || !writable(target)) return false;
-    const fs::path tmp = temporaryBeside(target);
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    return replaceWith(tmp, target);
+    return rule::replaceWithBytes(target, bytes);
 }
 
 bool canReplace(const std::string& path) {
     const fs::path target = followLinks(resolve(path));
     if (target.empty() || !writable(target)) return false;
-    const fs::path probe = temporaryBeside(target);
-    std::error_code ec;
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-    }
-    fs::remove(probe, ec);
-    return true;
+    return rule::canCreateBeside(target);
 }
 
 namespace {

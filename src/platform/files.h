@@ -4,8 +4,9 @@
 // looked up component by component without regard to letter case, as on the
 // simulator's home system (first match in listing order wins); doubled
 // separators count as one, and on Windows "/" separates as "\" does.
-// Files that are replaced are written to a temporary file beside them and
-// renamed over the old one.
+// Files that are replaced are written by one rule (write_rule.h): a
+// temporary file beside them, flushed to the disk, renamed over the old one.
+// No routine here throws; each tells its caller when it failed.
 #pragma once
 
 #include <optional>
@@ -33,7 +34,8 @@ bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 // Creates one folder (its parent exists). False when it could not.
 bool createFolder(const std::string& path);
-// Copies, overwriting the target. False when it could not.
+// Copies, overwriting the target by the write rule. False when it could
+// not; the target is then as it was.
 bool copyFile(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
 // True when both paths name one existing file on disk, also when they spell
@@ -41,12 +43,23 @@ bool deleteFile(const std::string& path);
 // does not exist.
 bool sameFile(const std::string& a, const std::string& b);
 
-// The whole file's bytes; nothing when it cannot be read.
+// The whole file's bytes; nothing when it is missing, not a file, or
+// cannot be read.
 std::optional<std::string> readWhole(const std::string& path);
+
+// The reads of files that were there but failed (an error of the disk, not
+// a missing file), counted since the program started, and the path of the
+// last one. A caller that must not go on with what a failed read left out
+// compares the count before and after its work.
+struct ReadFailures {
+    unsigned long long count = 0;
+    std::string lastPath;
+};
+ReadFailures readFailures();
 // The lines without their ends (CR LF, LF or CR); nothing when unreadable.
 std::optional<std::vector<std::string>> readLines(const std::string& path);
-// Writes the bytes through a temporary file and a rename. False on failure,
-// and the old file is then untouched.
+// Writes the bytes by the write rule. False on failure, and the old file
+// is then untouched.
 bool writeWhole(const std::string& path, const std::string& bytes);
 
 // True when path can be replaced by writeWhole: it is not read-only, and a

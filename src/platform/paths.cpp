@@ -1,5 +1,6 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/files.h"
@@ -46,6 +47,30 @@ bool isRoot(std::string_view path) {
     return path.size() == 3 && path[1] == ':' && isSep(path[2]);
 }
 
+// The names of a path with "." left out and each ".." taking away the name
+// before it; nothing when a ".." climbs above where the path starts. A path
+// from the root begins with an empty name.
+std::optional<std::vector<std::string_view>> followed(std::string_view path) {
+    std::vector<std::string_view> names;
+    if (!path.empty() && isSep(path[0])) names.emplace_back();
+    const std::size_t fixed = names.size();
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !isSep(path[end])) ++end;
+        const std::string_view name = path.substr(start, end - start);
+        start = end + 1;
+        if (name.empty() || name == ".") continue;
+        if (name == "..") {
+            if (names.size() == fixed) return std::nullopt;
+            names.pop_back();
+            continue;
+        }
+        names.push_back(name);
+    }
+    return names;
+}
+
 }  // namespace
 
 std::string collapsed(std::string_view path) {
@@ -81,6 +106,13 @@ std::optional<std::string> after(std::string_view path, std::string_view folder,
     std::size_t cut = end < c.origin.size() ? c.origin[end] : path.size();
     while (cut < path.size() && isSep(path[cut])) ++cut;
     return std::string(path.substr(cut));
+}
+
+bool liesWithin(std::string_view path, std::string_view folder) {
+    const auto inner = followed(path);
+    const auto outer = followed(folder);
+    if (!inner || !outer || outer->empty() || inner->size() <= outer->size()) return false;
+    return std::equal(outer->begin(), outer->end(), inner->begin());
 }
 
 bool isAbsolute(std::string_view path) {

@@ -29,6 +29,11 @@ bool holds(std::string_view path, std::string_view part);
 // the letters are compared upper-cased. An empty folder stands nowhere.
 std::optional<std::string> after(std::string_view path, std::string_view folder, bool ignoreCase);
 
+// path names a file in folder or below it, once "." and ".." are followed
+// as written: "F/a/../b.PLN" lies in "F", "F/../../x.PLN" does not. Names
+// are compared exactly, so a doubt counts as outside.
+bool liesWithin(std::string_view path, std::string_view folder);
+
 // A path that names its place from a root or a drive, not from the current
 // folder.
 bool isAbsolute(std::string_view path);

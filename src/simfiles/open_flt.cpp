@@ -48,6 +48,13 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     if (!choice) return;
     const std::string& flight = choice->path;
     if (flight.empty()) return;
+    // A file that merely bears the extension (empty, binary, a folder) is
+    // named as such and not taken up: nothing of it could be copied.
+    if (!isProfileFile(flight)) {
+        f.Txt_Status.setText(choice->name + " is not a saved flight.");
+        f.CMDialog1.fileName.clear();
+        return;
+    }
 
     f.Txt_Sel_FSFLT.setText(choice->name);
     // The folder is what stands before the bare name and its separator.

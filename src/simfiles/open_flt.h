@@ -11,7 +11,9 @@ class Frm_Vell13;
 // simulator wrote it, fills the flight fields and hands back in planName the
 // flight's plan file (relative to folder when it lies there), or an empty
 // text when the flight names no plan that exists. A cancel changes nothing;
-// the caller sees it in CMDialog1's empty file name.
+// the caller sees it in CMDialog1's empty file name. So it does for a chosen
+// file that is no saved flight (not a profile file, or a folder), which the
+// status line names.
 void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName);
 
 // The expected departure time of a flight: its clock time plus 20 minutes,

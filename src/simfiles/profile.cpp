@@ -135,13 +135,27 @@ std::string GET_INI_ITEM_LONG(const std::string& INIFILE, const std::string& SEC
     return readItem(INIFILE, SECTION, KEY, kLongValueMax);
 }
 
+bool isProfileFile(const std::string& file) {
+    const auto bytes = files::readWhole(file);
+    if (!bytes) return false;
+    for (const Line& line : splitLines(*bytes)) {
+        if (sectionName(std::string_view(bytes->data() + line.start, line.length))) return true;
+    }
+    return false;
+}
+
 void PUT_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const std::string& KEY,
+                  const std::string& WERT) {
+    writeIniItem(INIFILE, SECTION, KEY, WERT);
+}
+
+bool writeIniItem(const std::string& INIFILE, const std::string& SECTION, const std::string& KEY,
                   const std::string& WERT) {
     // Names that would break the file's structure are not written at all;
     // line breaks inside a value become blanks so the value stays one line.
     if (unwritableName(KEY) || KEY.find('=') != std::string::npos || KEY.front() == '[' ||
         unwritableName(SECTION) || SECTION.find(']') != std::string::npos) {
-        return;
+        return false;
     }
     std::string value = WERT;
     for (char& c : value) {
@@ -152,7 +166,7 @@ void PUT_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const 
     std::string bytes;
     if (files::fileExists(INIFILE)) {
         auto old = files::readWhole(INIFILE);
-        if (!old) return;
+        if (!old) return false;
         bytes = std::move(*old);
     }
     const std::vector<Line> lines = splitLines(bytes);
@@ -174,7 +188,7 @@ void PUT_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const 
         if (!lines.empty() && lines.back().endLength == 0) bytes += eol;
         bytes += "[" + SECTION + "]" + eol + keyLine + eol;
     }
-    files::writeWhole(INIFILE, bytes);
+    return files::writeWhole(INIFILE, bytes);
 }
 
 }  // namespace vell

@@ -20,5 +20,14 @@ std::string GET_INI_ITEM_LONG(const std::string& INIFILE, const std::string& SEC
 // appends the section; creates the file. Failures have no effect.
 void PUT_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const std::string& KEY,
                   const std::string& WERT);
+// The file can be read and holds at least one section line: it is a
+// profile file, not a folder, an empty file or some other file's bytes.
+bool isProfileFile(const std::string& file);
+
+// PUT_INI_ITEM for the callers that must know whether the key reached the
+// disk: false when the file could not be read or written, or the section or
+// key name cannot be written; the file is then as it was.
+bool writeIniItem(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value);
 
 }  // namespace vell

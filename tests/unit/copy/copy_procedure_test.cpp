@@ -250,14 +250,14 @@ TEST_F(CopyProcedure, FlightNameWithoutUpperCaseExtensionStopsTheWeatherStep) {
     EXPECT_FALSE(tmp.has(inDest("Evening hop.WX")));
 }
 
-TEST_F(CopyProcedure, UnreadableChosenBriefingKeepsTheSourcesAndTheWeather) {
+TEST_F(CopyProcedure, UnreadableChosenBriefingKeepsTheSourcesAndLeavesNoCopy) {
     f.Chk_WX.setValue(1);
     f.Chk_KeepPlan.setValue(0);
     f.Txt_Sel_BRF.setText(tmp / "brf/missing.BRF");
     Cmd_PROC_COPY_Click(f);
     expectFailureNaming(tmp / "brf/missing.BRF");
     EXPECT_TRUE(sourcesIntact());
-    EXPECT_TRUE(tmp.has(inDest("Evening hop.WX")));
+    EXPECT_EQ(tmp.listing(inDest("")), "");
 }
 
 TEST_F(CopyProcedure, UnwritableBriefingKeepsTheSources) {
