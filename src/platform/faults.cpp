@@ -11,6 +11,7 @@ struct State {
     std::optional<Fault> armed;
     int seen = 0;
     bool struck = false;
+    int held = 0;
 };
 
 State& state() {
@@ -63,15 +64,19 @@ std::optional<Fault> parse(const std::string& text) {
     return Fault{*step, *nth, *error};
 }
 
-void arm(const Fault& fault) { state() = State{fault, 0, false}; }
+void arm(const Fault& fault) { state() = State{fault, 0, false, state().held}; }
 
-void disarm() { state() = State{}; }
+void disarm() { state() = State{{}, 0, false, state().held}; }
+
+Hold::Hold() { ++state().held; }
+
+Hold::~Hold() { --state().held; }
 
 bool struck() { return state().struck; }
 
 int inject(Step step) {
     State& s = state();
-    if (!s.armed || s.struck) return 0;
+    if (!s.armed || s.struck || s.held > 0) return 0;
     if (s.armed->step != Step::Any && s.armed->step != step) return 0;
     if (++s.seen < s.armed->nth) return 0;
     s.struck = true;

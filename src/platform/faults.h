@@ -34,6 +34,16 @@ void disarm();
 // The armed fault has struck since it was armed.
 bool struck();
 
+// While one lives, steps are neither counted nor failed: a test reads what
+// the program wrote without the fault striking there.
+class Hold {
+  public:
+    Hold();
+    ~Hold();
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+};
+
 // Called by the file routines before each step: 0 to go on, else the error
 // the step fails with. A struck fault strikes once.
 int inject(Step step);

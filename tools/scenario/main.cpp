@@ -1,11 +1,16 @@
 // vellmaster-scenario FILE.scn... [--keep]: runs each scenario file and
 // prints "PASS name", "FAIL name: file:line: what" or "SKIP name: why", then
-// "N passed, M failed" (", K skipped" when K is not 0).
+// "N passed, M failed" (", K skipped" when K is not 0). With
+// VELLMASTER_FAULT=KIND:N[:ERROR] set ("write:3:ENOSPC"), the Nth file step
+// of that kind the program takes in each scenario fails with that error.
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/faults.h"
 #include "runner.h"
 
 int main(int argc, char** argv) {
@@ -22,11 +27,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vellmaster-scenario [--keep] FILE.scn...\n");
         return 2;
     }
+    std::optional<vell::faults::Fault> fault;
+    if (const char* text = std::getenv("VELLMASTER_FAULT"); text && *text) {
+        fault = vell::faults::parse(text);
+        if (!fault) {
+            std::fprintf(stderr, "VELLMASTER_FAULT: not KIND:N[:ERROR]: %s\n", text);
+            return 2;
+        }
+    }
     int passed = 0;
     int failed = 0;
     int skipped = 0;
     for (const std::string& path : paths) {
         const std::string name = std::filesystem::path(path).stem().string();
+        if (fault) vell::faults::arm(*fault);
         vell::scenario::Outcome out = vell::scenario::runScenarioFile(path, keep);
         if (out.passed) {
             ++passed;

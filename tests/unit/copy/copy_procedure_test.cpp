@@ -138,20 +138,54 @@ TEST_F(CopyProcedure, WeatherIsLeftWhenItIsNotCopied) {
 }
 
 TEST_F(CopyProcedure, ChosenBriefingIsDeletedOnlyWhenItWasUsed) {
-    tmp.write("brf/Evening.BRF", "briefing\r\n");
+    tmp.write(inUser("Evening.BRF"), "briefing\r\n");
     f.Chk_KeepPlan.setValue(0);
     f.Chk_Auto_BRF.setValue(1);
-    f.Txt_Sel_BRF.setText(tmp / "brf/Evening.BRF");
+    f.Txt_Sel_BRF.setText(tmp / inUser("Evening.BRF"));
     Cmd_PROC_COPY_Click(f);
-    EXPECT_TRUE(tmp.has("brf/Evening.BRF"));
+    EXPECT_TRUE(tmp.has(inUser("Evening.BRF")));
 
     tmp.write(inUser("Evening hop.FLT"), crlf(kFlightLines));
     tmp.write(inUser("Evening hop.PLN"), crlf(kPlanLines));
     f.Chk_Auto_BRF.setValue(0);
     f.Opt_FS8.setValue(true);
     Cmd_PROC_COPY_Click(f);
-    EXPECT_FALSE(tmp.has("brf/Evening.BRF"));
+    EXPECT_FALSE(tmp.has(inUser("Evening.BRF")));
     EXPECT_EQ(tmp.read(inDest("Evening hop.brf")), "briefing\r\n");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(CopyProcedure, SourcesOutsideTheFlightsFolderAreReadButNeverDeleted) {
+    // A plan named with ".." and a briefing chosen from another folder.
+    tmp.write("elsewhere/Far.PLN", crlf(kPlanLines));
+    tmp.write("elsewhere/Far.BRF", "briefing\r\n");
+    f.Txt_Sel_Flightplan.setText(std::string("..") + SEP + "elsewhere" + SEP + "Far.PLN");
+    f.Txt_Sel_BRF.setText(tmp / "elsewhere/Far.BRF");
+    f.Chk_Auto_BRF.setValue(0);
+    f.Opt_FS8.setValue(true);
+    f.Chk_KeepPlan.setValue(0);
+    Cmd_PROC_COPY_Click(f);
+    EXPECT_EQ(tmp.listing(inDest("")), "Evening hop.FLT;Evening hop.PLN;Evening hop.brf;");
+    // The flight beside them went; its own plan was not the one copied.
+    EXPECT_EQ(tmp.listing(inUser("")), "Evening hop.PLN;Evening hop.WX;");
+    EXPECT_EQ(tmp.read("elsewhere/Far.PLN"), crlf(kPlanLines));
+    EXPECT_EQ(tmp.listing("elsewhere"), "Far.BRF;Far.PLN;");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
+    EXPECT_NE(ui.messages[0].text.find(tmp / "elsewhere/Far.BRF"), std::string::npos);
+    EXPECT_EQ(f.Txt_Status.text(), "Evening hop: Selected Files done!");
+}
+
+TEST_F(CopyProcedure, ATitleAsLongAsANameMayBeIsCopied) {
+    // 250 characters and ".FLT": the longest name a folder entry may have
+    // but one; the temporary files beside it are short.
+    const std::string title(250, 'H');
+    f.Txt_Title.setText(title);
+    f.Chk_KeepPlan.setValue(0);
+    Cmd_PROC_COPY_Click(f);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(tmp.listing(inDest("")), title + ".FLT;" + title + ".PLN;");
+    EXPECT_EQ(GET_INI_ITEM(dest + SEP + title + ".FLT", "Main", "title"), title);
 }
 
 TEST_F(CopyProcedure, CopyingTwiceOverwritesTheEarlierCopy) {
@@ -220,12 +254,12 @@ TEST_F(CopyProcedure, UnwritableFlightCopyStopsBeforeAnythingElse) {
     EXPECT_TRUE(sourcesIntact());
 }
 
-TEST_F(CopyProcedure, UnwritablePlanCopyKeepsWhatWasWrittenAndTheSources) {
+TEST_F(CopyProcedure, UnwritablePlanCopyTakesTheFlightsCopyBackAndKeepsTheSources) {
     fs::create_directories(tmp / inDest("Evening hop.PLN"));
     f.Chk_KeepPlan.setValue(0);
     Cmd_PROC_COPY_Click(f);
     expectFailureNaming(dest + SEP + "Evening hop.PLN");
-    EXPECT_TRUE(tmp.has(inDest("Evening hop.FLT")));
+    EXPECT_FALSE(tmp.has(inDest("Evening hop.FLT")));
     EXPECT_TRUE(sourcesIntact());
 }
 

@@ -131,6 +131,14 @@ TEST(WriteRule, AFailedReadIsReportedAndCounted) {
     EXPECT_EQ(files::readFailures().count, before + 1);
     EXPECT_EQ(files::readFailures().lastPath, tmp / "f.FLT");
     EXPECT_EQ(GET_INI_ITEM(tmp / "f.FLT", "Main", "Title"), "Hop");
+
+#ifdef __linux__
+    // A real read error: this file says it is a regular file, and reading
+    // it from its start fails with EIO.
+    EXPECT_FALSE(files::readWhole("/proc/self/mem"));
+    EXPECT_EQ(files::readFailures().count, before + 2);
+    EXPECT_EQ(GET_INI_ITEM("/proc/self/mem", "Main", "Title"), "0");
+#endif
 }
 
 }  // namespace

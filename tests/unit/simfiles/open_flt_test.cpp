@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/files.h"
 #include "text/strings.h"
 #include "window/fake_ui_port.h"
@@ -205,6 +207,26 @@ TEST_F(OpenFlt, CancelChangesNothing) {
     EXPECT_EQ(f.Dir1.path(), tmp.path());
     EXPECT_EQ(f.Chk_Auto_BRF.value(), 0);
     EXPECT_TRUE(log.empty());
+}
+
+TEST_F(OpenFlt, AFileThatIsNoSavedFlightIsNamedAndNotTakenUp) {
+    const std::pair<const char*, std::string> notFlights[] = {
+        {"Empty.FLT", ""},
+        {"Binary.FLT", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01", 18)},
+        {"Words.FLT", "Title=Hop\r\nno section line here\r\n"},
+    };
+    for (const auto& [name, bytes] : notFlights) {
+        std::ofstream(tmp.path() + SEP + name, std::ios::binary) << bytes;
+    }
+    tmp.mkdir("Folder.FLT");
+    for (const char* name : {"Empty.FLT", "Binary.FLT", "Words.FLT", "Folder.FLT"}) {
+        f.Txt_Sel_FSFLT.setText("old.FLT");
+        EXPECT_EQ(open(tmp / name), "before") << name;
+        EXPECT_EQ(f.Txt_Status.text(), std::string(name) + " is not a saved flight.");
+        EXPECT_EQ(f.CMDialog1.fileName, "") << name;
+        EXPECT_EQ(f.Txt_Sel_FSFLT.text(), "old.FLT") << name;
+        EXPECT_EQ(f.Chk_Auto_BRF.value(), 0) << name;
+    }
 }
 
 class DepartureTime : public ::testing::Test {
