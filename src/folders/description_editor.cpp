@@ -26,8 +26,15 @@ void Frm_TEXTED_Load(Frm_Vell13& f) {
 
 void Frm_TEXTED_Activate(Frm_Vell13& f) {
     Frm_TEXTED& d = f.texted;
+    const auto readsBefore = files::readFailures().count;
     d.Text1.setText(GET_INI_ITEM_LONG(d.Label1.caption(), "MAIN", "Title"));
     d.Text2.setText(GET_INI_ITEM_LONG(d.Label1.caption(), "MAIN", "Description"));
+    // Texts a failed read left out must not be saved over the file's own.
+    if (files::readFailures().count != readsBefore) {
+        f.ui.messageBox("The description could not be read:\r\n" + d.Label1.caption(),
+                        MsgButtons::OK, MsgIcon::Exclamation, kAppTitle);
+        d.hide();
+    }
 }
 
 void Frm_TEXTED_Text_KeyPress(int& keyAscii) {

@@ -132,13 +132,22 @@ void Cmd_KIV_Click(Frm_Vell13& f) {
         refuse(f, why);
         return;
     }
+    // What a failed read left out would be imported as "0"s.
+    const auto readsBefore = files::readFailures().count;
+    const auto readFailed = [&] { return files::readFailures().count != readsBefore; };
     const std::string carrier = trim(f.Txt_CARR.text());
     const std::string flightNumber = f.Txt_KIV_FLTNR.text();
     const std::string title =
         importNamePrefix(carrier, flightNumber) +
         mid(GET_INI_ITEM(source, "flightplan", "departure_id"), 1, 4) + " to " +
         mid(GET_INI_ITEM(source, "flightplan", "destination_id"), 1, 4);
-    if (title.find_first_of("\\/") != std::string::npos) {
+    if (readFailed()) {
+        refuse(f, "The flight plan could not be read:" + kCrLf + source + kCrLf + kCrLf +
+                      "Nothing was imported.");
+        return;
+    }
+    // The title names the output file: it must stay one name in the folder.
+    if (!isPlainName(title + ".PLN")) {
         refuse(f, "A flight plan cannot be saved under this name:" + kCrLf + title + ".PLN" +
                       kCrLf + kCrLf + "Nothing was imported.");
         return;
@@ -183,7 +192,7 @@ void Cmd_KIV_Click(Frm_Vell13& f) {
     input.flightNumber = flightNumber;
 
     const auto lines = files::readLines(source);
-    if (!lines) {
+    if (!lines || readFailed()) {
         undo("The flight plan could not be read:", source);
         return;
     }

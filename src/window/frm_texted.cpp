@@ -26,6 +26,8 @@ void Frm_TEXTED::showModal(UiPort& ui) {
     events.run(Load);
     shown_ = true;
     events.run(Activate);
+    // Activate may have found nothing to show and hidden the dialog.
+    if (!shown_) return;
     ui.showModal(*this);
     // The port returns once the dialog is gone, however it was closed.
     shown_ = false;

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "folders/answering_ui_port.h"
 #include "folders/description_editor.h"
+#include "folders/wire.h"
+#include "platform/fault_loop.h"
 #include "platform/temp_folder.h"
 #include "window/frm_vell13.h"
 
@@ -27,6 +31,40 @@ TEST(DescriptionDialog, LoadsInTheMiddleOfTheScreen) {
     Frm_TEXTED_Load(f);
     EXPECT_EQ(f.texted.left, (15360 - f.texted.width) / 2);
     EXPECT_EQ(f.texted.top, (11520 - f.texted.height) / 2);
+}
+
+TEST(DescriptionDialog, AFailedReadOrWriteIsToldAndNothingIsLost) {
+    testing::TempFolder tmp;
+    testing::answering::AnsweringUiPort ui;
+    Host host;
+    Frm_Vell13 f{ui, host};
+    wire_folders(f);
+    testing::DisarmedAtEnd disarm;
+    const std::string old = "[MAIN]\r\nTitle=Mine\r\nDescription=Long day\r\n";
+    tmp.write("desc.txt", old);
+    Frm_TEXTED& d = f.texted;
+    d.Label1.setCaption(tmp / "desc.txt");
+
+    // Texts that could not be read are not offered for saving.
+    faults::arm({faults::Step::Read, 1, EIO});
+    f.texted.showModal(ui);
+    EXPECT_FALSE(d.shown());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "The description could not be read:\r\n" + (tmp / "desc.txt"));
+
+    // Texts that did not reach the disk stay in the open dialog.
+    Frm_TEXTED_Activate(f);
+    EXPECT_EQ(d.Text1.text(), "Mine");
+    d.Text1.setText("New title");
+    faults::arm({faults::Step::Rename, 1, ENOSPC});
+    Frm_TEXTED_Command1_Click(f);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(tmp.read("desc.txt"), old);
+    EXPECT_EQ(d.Text1.text(), "New title");
+    faults::disarm();
+    Frm_TEXTED_Command1_Click(f);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(tmp.read("desc.txt"), "[MAIN]\r\nTitle=New title\r\nDescription=Long day\r\n");
 }
 
 TEST(CreateDesc, WritesTheDefaultOnceAndReportsAFolderItCannotWriteTo) {

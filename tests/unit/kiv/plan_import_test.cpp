@@ -7,7 +7,9 @@
 
 #include "kiv/plan_browser.h"
 #include "kiv/plan_import.h"
+#include "platform/fault_loop.h"
 #include "platform/files.h"
+#include "simfiles/profile.h"
 #include "window/fake_ui_port.h"
 #include "window/frm_vell13.h"
 #include "window/version.h"
@@ -201,6 +203,53 @@ TEST_F(PlanImportCommand, AMissingUserFolderChangesNothing) {
     EXPECT_EQ(files::readWhole(dir / "plans/A.pln"), crlf(plan));
     EXPECT_TRUE(f.Cmd_KIV.enabled());
 }
+
+TEST_F(PlanImportCommand, ACarrierThatWouldSpoilTheFileNameImportsNothing) {
+    for (const char* carrier : {"A/B", "A\\B", "DL\tH", "DL\x01H"}) {
+        ui.messages.clear();
+        f.Txt_CARR.setText(carrier);
+        f.Cmd_KIV.click();
+        ASSERT_EQ(ui.messages.size(), 1u) << carrier;
+        EXPECT_EQ(ui.messages[0].find("A flight plan cannot be saved under this name:"), 0u);
+        EXPECT_EQ(files::readWhole(dir / "plans/A.pln"), crlf(plan));
+        EXPECT_EQ(files::listFiles(dir / "user/Flight Simulator Files", "*.*").size(), 0u);
+    }
+}
+
+// Whichever step fails, the source plan gets its old bytes back and no
+// output stays, or the import is complete.
+class PlanImportUnderFaults : public PlanImportCommand,
+                              public ::testing::WithParamInterface<testing::FaultKind> {};
+
+TEST_P(PlanImportUnderFaults, EndsCompleteOrWithTheSourceAsItWas) {
+    const std::string folder = dir / "user/Flight Simulator Files";
+    testing::runWithEveryFault(
+        GetParam(),
+        [&] {
+            dir.write("plans/A.pln", plan);
+            std::filesystem::remove_all(folder);
+            dir.mkdir("user/Flight Simulator Files");
+            ui.messages.clear();
+        },
+        [&] {
+            f.Txt_CRU.setText("35000");
+            Cmd_KIV_Click(f);
+        },
+        [&](bool, int) {
+            if (ui.messages.empty()) {
+                EXPECT_EQ(GET_INI_ITEM(output(), "flightplan", "cruising_altitude"), "35000");
+                EXPECT_EQ(GET_INI_ITEM(dir / "plans/A.pln", "flightplan", "title"), "EDDF to KJFK");
+            } else {
+                EXPECT_EQ(files::readWhole(dir / "plans/A.pln"), crlf(plan)) << ui.messages[0];
+                EXPECT_EQ(files::listFiles(folder, "*.*").size(), 0u) << ui.messages[0];
+            }
+            EXPECT_EQ(files::listFiles(dir / "plans", "*.*"), std::vector<std::string>{"A.pln"});
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, PlanImportUnderFaults,
+                         ::testing::ValuesIn(testing::kEveryFaultKind),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vell
