@@ -136,14 +136,6 @@ std::optional<CopyFailure> writeCopies(Frm_Vell13& f, const std::string& base, W
     return std::nullopt;
 }
 
-// The copy is the sources' only other home once they are deleted: it must
-// hold everything that was read from them.
-std::optional<CopyFailure> readsFailedSince(unsigned long long before) {
-    const files::ReadFailures now = files::readFailures();
-    if (now.count == before) return std::nullopt;
-    return CopyFailure{"A file could not be read while the copy was made", now.lastPath};
-}
-
 Outcome copyFlight(Frm_Vell13& f) {
     const std::string base = baseName(baseNameFields(f));
     // The name must stay a name: a separator in it would put the copy into
@@ -157,9 +149,7 @@ Outcome copyFlight(Frm_Vell13& f) {
     Outcome outcome;
     Written written;
     std::string sourceWeather;
-    const unsigned long long readsBefore = files::readFailures().count;
     outcome.failure = writeCopies(f, base, written, sourceWeather);
-    if (!outcome.failure) outcome.failure = readsFailedSince(readsBefore);
     if (outcome.failure) {
         // What this copy made anew goes again; the sources were not touched.
         for (const std::string& path : written.created) files::deleteFile(path);

@@ -11,8 +11,7 @@ class Frm_Vell13;
 // Click of Cmd_PROC_COPY. Does nothing, silently, when the destination does
 // not lie below a flights folder, no simulator is known, the flight or its
 // plan is missing or the title is empty. A file step that fails (a copy, a
-// patch, the weather, the briefing, or a read of any file the copy draws
-// on) stops the copy with a message naming the file; the sources are then
+// patch, the weather, the briefing) stops the copy with a message naming the file; the sources are then
 // kept as they were and the files this copy made anew are removed. A source
 // file is deleted only after every copy, patch and the briefing are on the
 // disk, never when it is itself one of the files this copy wrote, and never

@@ -53,9 +53,20 @@ void Cmd_Sel_FSFLT_Click(Frm_Vell13& f) {
         fs2004 ? f.USER_PATH : f.FS8_PATH + SEP + "flights" + SEP + "myflts";
     const std::string simFolder = fs2004 ? f.FS9_PATH : f.FS8_PATH;
 
+    // A flight or plan that fails to be read would show "0"s and be copied
+    // under them.
+    const auto readsBefore = files::readFailures().count;
     Open_FLT(f, startFolder, planName);
-    if (f.CMDialog1.fileName.empty()) return;
-    GET_PLN(f, startFolder, planName);
+    if (f.CMDialog1.fileName.empty() && files::readFailures().count == readsBefore) return;
+    if (!f.CMDialog1.fileName.empty()) GET_PLN(f, startFolder, planName);
+    if (files::readFailures().count != readsBefore) {
+        const std::string file = files::readFailures().lastPath;
+        Reset_FORM(f);
+        f.Cmd_PROC_COPY.setEnabled(false);
+        f.ui.messageBox("Could not read the file " + file, MsgButtons::OK, MsgIcon::Exclamation,
+                        kAppTitle);
+        return;
+    }
     if (!readAirportNotes(f, simFolder, f.Txt_DEP.text(), 0, f.Lst_FS_APT2)) return;
     if (!readAirportNotes(f, simFolder, f.Txt_DES.text(), 1, f.Lst_FS_APT)) return;
 

@@ -50,8 +50,12 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     if (flight.empty()) return;
     // A file that merely bears the extension (empty, binary, a folder) is
     // named as such and not taken up: nothing of it could be copied.
+    const auto readsBefore = files::readFailures().count;
     if (!isProfileFile(flight)) {
-        f.Txt_Status.setText(choice->name + " is not a saved flight.");
+        // A file that failed to be read is the caller's to report.
+        if (files::readFailures().count == readsBefore) {
+            f.Txt_Status.setText(choice->name + " is not a saved flight.");
+        }
         f.CMDialog1.fileName.clear();
         return;
     }

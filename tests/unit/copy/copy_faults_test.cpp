@@ -98,6 +98,7 @@ TEST_P(CopyUnderFaults, EndsCompleteOrWithEverySourceAsItWas) {
             }
             EXPECT_FALSE(f.busy());
         });
+    RecordProperty("runs_with_the_fault", struck);
     // Every kind of step happens in a copy.
     EXPECT_GT(struck, 0);
 }

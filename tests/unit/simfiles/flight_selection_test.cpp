@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/fault_loop.h"
 #include "platform/files.h"
 #include "simfiles/wire.h"
 #include "window/fake_ui_port.h"
@@ -217,6 +218,46 @@ TEST(OpenFlight, NoteFileThatCannotBeReadIsNamedAndEndsTheCommand) {
     EXPECT_EQ(f.Lst_FS_APT.count(), 0);
     EXPECT_EQ(f.Chk_Freq.value(), 1);
     std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+}
+
+TEST(OpenFlight, AFileThatFailsToBeReadIsNamedAndNothingOfTheFlightStays) {
+    TempDir tmp;
+    RecordingUiPort ui;
+    Host host;
+    Frm_Vell13 f{ui, host};
+    f.Opt_FS9.setValue(true);
+    wire_simfiles(f);
+    f.FS9_PATH = tmp / "FS9";
+    f.USER_PATH = tmp / "user";
+    tmp.mkdir("FS9/flights/Europe");
+    f.Dir1.setPath(tmp / "FS9/flights/Europe");
+    tmp.write("user/Hop.FLT", {"[Main]", "Title=Hop", "AppVersion=9.1", "[GPS_Engine]",
+                               "Filename=" + (tmp / "user/Hop")});
+    tmp.write("user/Hop.PLN",
+              {"[flightplan]", "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
+               "destination_id=LOWW, N48* 6.62', E16* 34.11', +000600.00"});
+    tmp.write("FS9/kiv/EDDF.txt", {"27L *D"});
+    const auto open = [&] {
+        ui.answerOpen(tmp / "user/Hop.FLT");
+        Cmd_Sel_FSFLT_Click(f);
+    };
+    testing::runWithEveryFault(
+        {faults::Step::Read, EIO, "read_EIO"}, [&] { ui.messages.clear(); }, open,
+        [&](bool struck, int) {
+            EXPECT_EQ(ui.messages.size(), struck ? 1u : 0u);
+            // A note file that fails ends the command as one that cannot be
+            // opened does, and the flight stays.
+            const bool notes = struck && !ui.messages.empty() &&
+                               ui.messages[0].find("airport data file") != std::string::npos;
+            if (struck && !notes) {
+                EXPECT_EQ(f.Txt_Sel_FSFLT.text(), "");
+                EXPECT_EQ(f.Txt_DEP.text(), "");
+                EXPECT_FALSE(f.Cmd_PROC_COPY.enabled());
+            } else {
+                EXPECT_EQ(f.Txt_Sel_FSFLT.text(), "Hop.FLT");
+                EXPECT_EQ(f.Txt_DEP.text(), "EDDF");
+            }
+        });
 }
 
 }  // namespace
