@@ -186,21 +186,29 @@ class RecordingUiPort : public testing::FakeUiPort {
     }
 };
 
-TEST(OpenFlight, NoteFileThatCannotBeReadIsNamedAndEndsTheCommand) {
+// A flight of FS 2004 in the user's folder, its plan, and the departure's
+// notes, to be opened with Cmd_Sel_FSFLT.
+class OpenFlight : public ::testing::Test {
+  protected:
+    OpenFlight() {
+        f.Opt_FS9.setValue(true);
+        wire_simfiles(f);
+        f.FS9_PATH = tmp / "FS9";
+        f.USER_PATH = tmp / "user";
+        tmp.write("user/Hop.FLT",
+                  {"[Main]", "AppVersion=9.1", "[GPS_Engine]", "Filename=" + (tmp / "user/Hop")});
+        tmp.write("user/Hop.PLN",
+                  {"[flightplan]", "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
+                   "destination_id=LOWW, N48* 6.62', E16* 34.11', +000600.00"});
+        tmp.write("FS9/kiv/EDDF.txt", {"27L *D"});
+    }
     TempDir tmp;
     RecordingUiPort ui;
     Host host;
     Frm_Vell13 f{ui, host};
-    f.Opt_FS9.setValue(true);
-    wire_simfiles(f);
-    f.FS9_PATH = tmp / "FS9";
-    f.USER_PATH = tmp / "user";
-    tmp.write("user/Hop.FLT",
-              {"[Main]", "AppVersion=9.1", "[GPS_Engine]", "Filename=" + (tmp / "user/Hop")});
-    tmp.write("user/Hop.PLN",
-              {"[flightplan]", "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
-               "destination_id=LOWW, N48* 6.62', E16* 34.11', +000600.00"});
-    tmp.write("FS9/kiv/EDDF.txt", {"27L *D"});
+};
+
+TEST_F(OpenFlight, NoteFileThatCannotBeReadIsNamedAndEndsTheCommand) {
     tmp.write("FS9/kiv/LOWW.txt", {"34 *D"});
     const std::string locked = tmp / "FS9/kiv/EDDF.txt";
     std::filesystem::permissions(locked, std::filesystem::perms::none);
@@ -220,23 +228,9 @@ TEST(OpenFlight, NoteFileThatCannotBeReadIsNamedAndEndsTheCommand) {
     std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }
 
-TEST(OpenFlight, AFileThatFailsToBeReadIsNamedAndNothingOfTheFlightStays) {
-    TempDir tmp;
-    RecordingUiPort ui;
-    Host host;
-    Frm_Vell13 f{ui, host};
-    f.Opt_FS9.setValue(true);
-    wire_simfiles(f);
-    f.FS9_PATH = tmp / "FS9";
-    f.USER_PATH = tmp / "user";
+TEST_F(OpenFlight, AFileThatFailsToBeReadIsNamedAndNothingOfTheFlightStays) {
     tmp.mkdir("FS9/flights/Europe");
     f.Dir1.setPath(tmp / "FS9/flights/Europe");
-    tmp.write("user/Hop.FLT", {"[Main]", "Title=Hop", "AppVersion=9.1", "[GPS_Engine]",
-                               "Filename=" + (tmp / "user/Hop")});
-    tmp.write("user/Hop.PLN",
-              {"[flightplan]", "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
-               "destination_id=LOWW, N48* 6.62', E16* 34.11', +000600.00"});
-    tmp.write("FS9/kiv/EDDF.txt", {"27L *D"});
     const auto open = [&] {
         ui.answerOpen(tmp / "user/Hop.FLT");
         Cmd_Sel_FSFLT_Click(f);
