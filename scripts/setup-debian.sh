@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running Vellmaster needs on Debian.
+# clang 14 builds the fuzz targets: its fuzzer and sanitizer runtimes come
+# with libclang-rt-14-dev (only recommended by clang-14), the symbolizer of
+# their reports with llvm-14.
 set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
@@ -8,4 +11,5 @@ $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
     g++ cmake make ninja-build libgtest-dev libgmock-dev \
     qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth \
-    g++-mingw-w64-x86-64-posix wine64 googletest >/dev/null
+    g++-mingw-w64-x86-64-posix wine64 googletest \
+    clang-14 libclang-rt-14-dev llvm-14 >/dev/null

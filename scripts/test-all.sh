@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Vellmaster and runs every test: the full build with the front end,
-# the core alone under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# the Windows build (core, runner, tests) with its tests run under Wine.
+# the core alone under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# Windows build (core, runner, tests) with its tests run under Wine, and last
+# the libFuzzer targets, each for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -22,3 +23,7 @@ trap 'WINEPREFIX="$PWD/build/windows/wineprefix" "$wineserver" -k 2>/dev/null ||
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 ctest --preset windows -j "$jobs"
+
+# Last, so that a finding never hides what the stages above report: each
+# target for FUZZ_SECONDS (20 s), failing on any finding.
+FUZZ_SECONDS="${FUZZ_SECONDS:-20}" bash scripts/fuzz.sh
