@@ -1,6 +1,6 @@
 // The profile read on any bytes: a section and a key, then the file.
 #include "fuzz_support.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vell::fuzz::Parts parts(data, size);

@@ -1,7 +1,7 @@
 // The profile write, checked against the read: the written key reads back,
 // and every other byte of the file stays as it was, line ends included.
 #include "fuzz_support.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/strings.h"
 #include "window/dialogs.h"
 #include "window/frm_vell13.h"

@@ -6,7 +6,7 @@
 #include "briefing/briefing_header.h"
 #include "briefing/route_rows.h"
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/frm_vell13.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "nav/great_circle.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/fixed_columns.h"
 #include "text/numbers.h"
 #include "text/strings.h"

@@ -1,6 +1,6 @@
 #include "copy/flight_patch.h"
 
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
 

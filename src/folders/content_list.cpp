@@ -5,7 +5,7 @@
 #include "nav/great_circle.h"
 #include "platform/files.h"
 #include "simfiles/open_flt.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/fixed_columns.h"
 #include "text/numbers.h"
 #include "text/strings.h"

@@ -1,7 +1,7 @@
 #include "folders/description_editor.h"
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "window/frm_vell13.h"
 
 namespace vell {

@@ -4,7 +4,7 @@
 
 #include "kiv/plan_browser.h"
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/frm_vell13.h"

@@ -1,6 +1,6 @@
 #include "kiv/source_modes.h"
 
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/files.h"
 #include "simfiles/flight_selection.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
 

@@ -4,7 +4,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "simfiles/flight_selection.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/dialogs.h"

@@ -1,7 +1,7 @@
 #include "window/own_files.h"
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/strings.h"
 
 namespace vell {

@@ -1,7 +1,7 @@
 #include "window/preferences_menu.h"
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "window/dialogs.h"
 #include "window/frm_vell13.h"
 #include "window/help_files.h"

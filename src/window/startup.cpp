@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
 #include "window/help_files.h"

@@ -6,7 +6,7 @@
 
 #include "copy/wire.h"
 #include "copy_fixture.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 
 namespace vell {
 namespace {

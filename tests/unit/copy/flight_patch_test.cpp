@@ -6,7 +6,7 @@
 #include "copy/copy_procedure.h"
 #include "copy_fixture.h"
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 
 namespace vell {
 namespace {

@@ -9,7 +9,7 @@
 #include "kiv/plan_import.h"
 #include "platform/fault_loop.h"
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "window/fake_ui_port.h"
 #include "window/frm_vell13.h"
 #include "window/version.h"

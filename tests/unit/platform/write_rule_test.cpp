@@ -12,7 +12,7 @@
 #include "platform/faults.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 
 namespace vell {
 namespace {

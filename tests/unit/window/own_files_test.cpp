@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "vellmaster.h"
 #include "window/fake_ui_port.h"
 #include "window/frm_vell13.h"

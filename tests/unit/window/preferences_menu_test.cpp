@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 #include "window/fake_ui_port.h"
 #include "window/frm_vell13.h"
 #include "window/preferences_menu.h"

@@ -1,4 +1,4 @@
-#include "simfiles/profile.h"
+#include "profile/profile.h"
 
 #include <optional>
 #include <string_view>
