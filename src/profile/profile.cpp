@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "profile/profile_text.h"
 #include "text/strings.h"
 
 namespace vell {
@@ -94,18 +95,8 @@ std::string readItem(const std::string& file, const std::string& section, const 
                      std::size_t limit) {
     const auto bytes = files::readWhole(file);
     if (!bytes) return kMissing;
-    const std::vector<Line> lines = splitLines(*bytes);
-    const Found found = find(*bytes, lines, section, key);
-    if (!found.key) return kMissing;
-    const Line& line = lines[*found.key];
-    const std::string_view text(bytes->data() + line.start, line.length);
-    std::string_view value = trimBlanksAndTabs(text.substr(text.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    // As the host's profile routine, a value ends at its first NUL.
-    value = value.substr(0, value.find('\0'));
-    return std::string(value.substr(0, limit));
+    const auto raw = profile::findRaw(*bytes, section, key);
+    return raw ? profile::cleanValue(*raw, limit) : kMissing;
 }
 
 // The line end the file already uses; CR LF for a file without any.
@@ -137,11 +128,7 @@ std::string GET_INI_ITEM_LONG(const std::string& INIFILE, const std::string& SEC
 
 bool isProfileFile(const std::string& file) {
     const auto bytes = files::readWhole(file);
-    if (!bytes) return false;
-    for (const Line& line : splitLines(*bytes)) {
-        if (sectionName(std::string_view(bytes->data() + line.start, line.length))) return true;
-    }
-    return false;
+    return bytes && profile::hasSection(*bytes);
 }
 
 void PUT_INI_ITEM(const std::string& INIFILE, const std::string& SECTION, const std::string& KEY,

@@ -1,0 +1,55 @@
+// The text of a profile file looked up in place: sections in brackets,
+// key=value lines, the rules of GET_INI_ITEM. A line ends at CR LF, LF or a
+// lone CR. A section line is one whose first character other than blanks or
+// tabs is "[" and that holds a "]"; its name stands between them, blanks
+// and tabs aside. A key line in a section holds "=", its key before it.
+// Names match without regard to ASCII letter case; only the first section
+// of a name and the first key of a name in it count, and a section ends at
+// the next section line.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace vell::profile {
+
+// The value as GET_INI_ITEM gives it from a key line's raw value: blanks and
+// tabs around it trimmed, one pair of enclosing quotes removed, cut at the
+// first NUL and to limit characters.
+std::string cleanValue(std::string_view raw, std::size_t limit);
+
+// The raw value (all after the "=") of the key in the section, or nothing.
+// One pass over the text that stops at the key.
+std::optional<std::string_view> findRaw(std::string_view text, std::string_view section,
+                                        std::string_view key);
+
+// The text holds at least one section line.
+bool hasSection(std::string_view text);
+
+// A whole file's text for many lookups: each section is indexed once, the
+// first time a key of it is asked for, so that reading every key of a
+// section costs one pass. Each answer equals GET_INI_ITEM's on the same
+// text.
+class ProfileText {
+  public:
+    explicit ProfileText(std::string text) : text_(std::move(text)) {}
+    // The file as it is now; a file that cannot be read reads as empty.
+    static ProfileText read(const std::string& file);
+
+    // GET_INI_ITEM's answer: "0" when the section or key is missing.
+    std::string get(std::string_view section, std::string_view key,
+                    std::size_t limit = 255) const;
+    std::optional<std::string_view> raw(std::string_view section, std::string_view key) const;
+
+  private:
+    using Keys = std::unordered_map<std::string, std::string_view>;
+    const Keys& keysOf(std::string_view section) const;
+
+    std::string text_;
+    mutable std::unordered_map<std::string, Keys> sections_;
+};
+
+}  // namespace vell::profile
