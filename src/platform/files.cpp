@@ -259,6 +259,8 @@ std::optional<std::string> readFile(const fs::path& p, const std::string& path) 
 
 ReadFailures readFailures() { return failures(); }
 
+void useCache(bool) {}
+
 std::optional<std::string> readWhole(const std::string& path) {
     const fs::path p = resolve(path);
     if (p.empty()) return std::nullopt;

@@ -62,6 +62,12 @@ std::optional<std::vector<std::string>> readLines(const std::string& path);
 // is then untouched.
 bool writeWhole(const std::string& path, const std::string& bytes);
 
+// Reads go through a small cache of file contents and folder listings,
+// checked against the file's identity and version at every lookup and
+// dropped for every path the program itself writes, renames or deletes.
+// Off, every read goes to the disk (for measurements and tests).
+void useCache(bool on);
+
 // True when path can be replaced by writeWhole: it is not read-only, and a
 // file can be created beside it. Probes with a file of its own.
 bool canReplace(const std::string& path);
