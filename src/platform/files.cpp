@@ -8,6 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/host_names.h"
 #include "platform/write_rule.h"
+#include "text/strings.h"
 
 namespace fs = std::filesystem;
 
@@ -15,36 +16,15 @@ namespace vell::files {
 
 namespace {
 
-// Upper case of one Windows-1252 byte, as the simulator's home system
-// compares file names: ASCII letters, the accented Latin-1 letters and the
-// few letter pairs of 0x80 to 0x9F.
-unsigned char foldByte(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-    switch (c) {
-        case 0x9A: return 0x8A;  // s caron
-        case 0x9C: return 0x8C;  // oe
-        case 0x9E: return 0x8E;  // z caron
-        case 0xFF: return 0x9F;  // y diaeresis
-        default: return c;
-    }
-}
-
-std::string fold(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
-    return out;
-}
-
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && fold(a) == fold(b);
+    return a.size() == b.size() && upperCp1252(a) == upperCp1252(b);
 }
 
 // Ascending with letter case ignored; names that differ only in case keep
 // a fixed order among themselves.
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const std::string fa = fold(a);
-    const std::string fb = fold(b);
+    const std::string fa = upperCp1252(a);
+    const std::string fb = upperCp1252(b);
     if (fa != fb) return fa < fb;
     return a < b;
 }
@@ -358,8 +338,8 @@ bool wildcard(std::string_view name, std::string_view pattern) {
 }  // namespace
 
 bool matchesPattern(const std::string& name, const std::string& pattern) {
-    const std::string n = fold(name);
-    const std::string p = fold(pattern);
+    const std::string n = upperCp1252(name);
+    const std::string p = upperCp1252(pattern);
     if (wildcard(n, p)) return true;
     // As on the simulator's home system, a closing ".*" also matches a name
     // without an extension: "*.*" lists every file.

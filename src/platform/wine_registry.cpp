@@ -11,32 +11,6 @@ namespace vell::wine {
 
 namespace {
 
-// Upper case of one Windows-1252 byte, as the registry compares names:
-// ASCII letters, the accented Latin-1 letters and the few letter pairs of
-// 0x80 to 0x9F.
-unsigned char foldByte(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-    switch (c) {
-        case 0x9A:
-            return 0x8A;  // s caron
-        case 0x9C:
-            return 0x8C;  // oe
-        case 0x9E:
-            return 0x8E;  // z caron
-        case 0xFF:
-            return 0x9F;  // y diaeresis
-        default:
-            return c;
-    }
-}
-
-std::string fold(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(foldByte(static_cast<unsigned char>(c)));
-    return out;
-}
-
 // A text of the file decoded: Windows-1252, and whether every character
 // had a place in it (a name with a character outside it matches no name of
 // ours).
@@ -151,7 +125,7 @@ struct Candidate {
 class Lookup {
   public:
     explicit Lookup(const RegistryQuery& query)
-        : query_(query), foldedValue_(fold(query.valueName)) {}
+        : query_(query), foldedValue_(upperCp1252(query.valueName)) {}
 
     // Takes the next line (without its line end); true once the answer is
     // known and the rest of the file need not be read.
@@ -186,7 +160,7 @@ class Lookup {
             const std::size_t sep = query_.key.find('\\');
             const std::string first = query_.key.substr(0, sep);
             const std::string rest = sep == std::string::npos ? "" : query_.key.substr(sep);
-            if (fold(first) == "SOFTWARE" && !startsWithFolded(rest, "\\WOW6432NODE")) {
+            if (upperCp1252(first) == "SOFTWARE" && !startsWithFolded(rest, "\\WOW6432NODE")) {
                 addCandidate(first + "\\Wow6432Node" + rest);
             }
         }
@@ -195,12 +169,12 @@ class Lookup {
 
     void addCandidate(const std::string& key) {
         Candidate c;
-        c.foldedKey = fold(key);
+        c.foldedKey = upperCp1252(key);
         candidates_.push_back(std::move(c));
     }
 
     static bool startsWithFolded(const std::string& s, const std::string& foldedPrefix) {
-        if (fold(s.substr(0, foldedPrefix.size())) != foldedPrefix) return false;
+        if (upperCp1252(s.substr(0, foldedPrefix.size())) != foldedPrefix) return false;
         return s.size() == foldedPrefix.size() || s[foldedPrefix.size()] == '\\';
     }
 
@@ -210,7 +184,7 @@ class Lookup {
         std::size_t i = 1;
         const auto name = readText(line, i, ']');
         if (!name || !name->exact) return decided();
-        const std::string folded = fold(name->text);
+        const std::string folded = upperCp1252(name->text);
         for (Candidate& c : candidates_) {
             if (c.answer == Answer::Unknown && c.foldedKey == folded) {
                 current_ = &c;
@@ -230,7 +204,7 @@ class Lookup {
             i = 1;
             name = readText(line, i, '"');
         }
-        if (!name || !name->exact || fold(name->text) != foldedValue_) return;
+        if (!name || !name->exact || upperCp1252(name->text) != foldedValue_) return;
         if (i >= line.size() || line[i] != '=') return;
         ++i;
         current_->answer = Answer::Present;

@@ -40,6 +40,28 @@ bool iequals(std::string_view a, std::string_view b) {
     return true;
 }
 
+namespace {
+
+unsigned char upperCp1252Byte(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+    switch (c) {
+        case 0x9A: return 0x8A;  // s caron
+        case 0x9C: return 0x8C;  // oe
+        case 0x9E: return 0x8E;  // z caron
+        case 0xFF: return 0x9F;  // y diaeresis
+        default: return c;
+    }
+}
+
+}  // namespace
+
+std::string upperCp1252(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(upperCp1252Byte(static_cast<unsigned char>(c)));
+    return out;
+}
+
 std::vector<std::string> splitCommas(std::string_view s) {
     std::vector<std::string> parts;
     std::size_t start = 0;

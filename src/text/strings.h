@@ -13,6 +13,10 @@ std::string trim(std::string_view s);
 std::string upper(std::string_view s);
 std::string lower(std::string_view s);
 bool iequals(std::string_view a, std::string_view b);
+// Upper case of a Windows-1252 text as the simulator's home system compares
+// file and registry names: ASCII letters, the accented Latin-1 letters and
+// the few letter pairs of 0x80 to 0x9F.
+std::string upperCp1252(std::string_view s);
 // Splits at every comma; "a,b," gives "a", "b", "".
 std::vector<std::string> splitCommas(std::string_view s);
 // Part of s from 1-based position a with length n, cut at the end of s.
