@@ -45,7 +45,11 @@ Handle createExclusive(const std::filesystem::path& path) {
 
 namespace {
 Info infoFrom(const struct _stat64& st) {
-    return Info{(st.st_mode & _S_IFMT) == _S_IFREG, static_cast<std::uint64_t>(st.st_size), 0};
+    Info info;
+    info.regular = (st.st_mode & _S_IFMT) == _S_IFREG;
+    info.folder = (st.st_mode & _S_IFMT) == _S_IFDIR;
+    info.size = static_cast<std::uint64_t>(st.st_size);
+    return info;
 }
 }  // namespace
 
@@ -125,9 +129,21 @@ Handle createExclusive(const std::filesystem::path& path) {
 }
 
 namespace {
+std::int64_t nanoseconds(const struct timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
 Info infoFrom(const struct stat& st) {
-    return Info{S_ISREG(st.st_mode), static_cast<std::uint64_t>(st.st_size),
-                static_cast<unsigned>(st.st_mode & 07777)};
+    Info info;
+    info.regular = S_ISREG(st.st_mode);
+    info.folder = S_ISDIR(st.st_mode);
+    info.size = static_cast<std::uint64_t>(st.st_size);
+    info.mode = static_cast<unsigned>(st.st_mode & 07777);
+    info.device = static_cast<std::uint64_t>(st.st_dev);
+    info.inode = static_cast<std::uint64_t>(st.st_ino);
+    info.modifiedNs = nanoseconds(st.st_mtim);
+    info.changedNs = nanoseconds(st.st_ctim);
+    return info;
 }
 }  // namespace
 

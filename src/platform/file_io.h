@@ -16,8 +16,16 @@ using Handle = int;
 
 struct Info {
     bool regular = false;
+    bool folder = false;
     std::uint64_t size = 0;
     unsigned mode = 0;  // permission bits (POSIX); 0 on Windows
+    // Which file it is and which version of it: device and inode, and the
+    // times of the last change of its bytes and of anything about it, in
+    // nanoseconds. Zero on Windows, which tells no change time.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
 };
 
 Handle openForReading(const std::filesystem::path& path);

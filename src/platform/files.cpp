@@ -1,12 +1,14 @@
 #include "platform/files.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
+#include "platform/file_cache.h"
 #include "platform/file_io.h"
 #include "platform/host_names.h"
+#include "platform/path_lookup.h"
 #include "platform/write_rule.h"
 #include "text/strings.h"
 
@@ -16,10 +18,6 @@ namespace vell::files {
 
 namespace {
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && upperCp1252(a) == upperCp1252(b);
-}
-
 // Ascending with letter case ignored; names that differ only in case keep
 // a fixed order among themselves.
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
@@ -27,91 +25,6 @@ bool lessIgnoringCase(const std::string& a, const std::string& b) {
     const std::string fb = upperCp1252(b);
     if (fa != fb) return fa < fb;
     return a < b;
-}
-
-bool present(const fs::path& p) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(p, ec));
-}
-
-// The entry of folder whose name equals name without regard to case; the
-// first one the listing gives.
-std::optional<fs::path> findIgnoringCase(const fs::path& folder, const std::string& name) {
-    std::error_code ec;
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
-    if (ec) return std::nullopt;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) return std::nullopt;
-        const fs::path entry = it->path().filename();
-        if (sameIgnoringCase(fromHostName(entry), name)) return folder / entry;
-    }
-    return std::nullopt;
-}
-
-bool isSeparator(char c) {
-#ifdef _WIN32
-    return c == '\\' || c == '/';
-#else
-    return c == '/';
-#endif
-}
-
-// Where a path begins: the root it names (empty for a relative path) and
-// the position of its first component. On Windows a root is a drive ("C:\",
-// or "C:" for that drive's current folder), a share ("\\server\share\") or
-// the current drive's root ("\").
-std::pair<fs::path, std::size_t> rootOf(const std::string& path) {
-#ifdef _WIN32
-    const auto letter = static_cast<unsigned char>(path.empty() ? '\0' : path[0]);
-    if (path.size() >= 2 && path[1] == ':' && std::isalpha(letter)) {
-        if (path.size() >= 3 && isSeparator(path[2]))
-            return {toHostName(path.substr(0, 2) + SEP), 3};
-        return {toHostName(path.substr(0, 2)), 2};
-    }
-    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
-        // The server's and the share's names belong to the root.
-        std::size_t at = 2;
-        for (int name = 0; name < 2 && at < path.size(); ++name) {
-            while (at < path.size() && !isSeparator(path[at])) ++at;
-            if (at < path.size()) ++at;
-        }
-        std::string root = path.substr(0, at);
-        for (char& c : root) {
-            if (c == '/') c = kSep;
-        }
-        return {toHostName(root), at};
-    }
-#endif
-    if (!path.empty() && isSeparator(path[0])) return {toHostName(SEP), 1};
-    return {fs::path(), 0};
-}
-
-// The host path of a model path: as written when it exists, else each
-// component found without regard to case, as far as they exist.
-fs::path resolve(const std::string& path) {
-    if (path.empty()) return {};
-    fs::path asWritten = toHostName(path);
-    if (present(asWritten)) return asWritten;
-
-    auto [current, start] = rootOf(path);
-    bool found = true;  // every component so far exists
-    while (start < path.size()) {
-        std::size_t end = start;
-        while (end < path.size() && !isSeparator(path[end])) ++end;
-        const std::string part = path.substr(start, end - start);
-        start = end + 1;
-        if (part.empty()) continue;  // doubled separator
-        fs::path next = current / toHostName(part);
-        if (found && !present(next) && part != "." && part != "..") {
-            if (auto match = findIgnoringCase(current, part)) {
-                next = *match;
-            } else {
-                found = false;
-            }
-        }
-        current = std::move(next);
-    }
-    return current;
 }
 
 // A symbolic link that is written through keeps being a link.
@@ -170,6 +83,7 @@ bool createFolder(const std::string& path) {
     const fs::path p = resolve(path);
     std::error_code ec;
     fs::create_directory(p, ec);
+    cache::forget(p);
     return !ec && fs::is_directory(p, ec);
 }
 
@@ -179,6 +93,7 @@ bool copyFile(const std::string& from, const std::string& to) {
     std::error_code ec;
     if (source.empty() || target.empty() || !fs::is_regular_file(source, ec)) return false;
     if (!writable(target)) return false;
+    cache::forget(target);
     return rule::replaceWithCopy(source, target);
 }
 
@@ -186,6 +101,7 @@ bool deleteFile(const std::string& path) {
     const fs::path p = resolve(path);
     std::error_code ec;
     if (p.empty() || fs::is_directory(p, ec)) return false;
+    cache::forget(p);
     return io::removeFile(p);
 }
 
@@ -203,35 +119,41 @@ ReadFailures& failures() {
     return record;
 }
 
-// The bytes of a regular file; nothing when it is missing or not a file.
-// A file that is there but fails to be read is kept in the record.
-std::optional<std::string> readFile(const fs::path& p, const std::string& path) {
+// The bytes of a regular file as it is now; null when it is missing or
+// not a file. A file that is there but fails to be read is kept in the
+// record. What was read is kept in the cache with the version the open file
+// had.
+cache::Bytes readFile(const fs::path& p, const std::string& path) {
     const io::Handle h = io::openForReading(p);
-    if (h < 0) return std::nullopt;
+    if (h < 0) return nullptr;
     const std::optional<io::Info> info = io::infoOf(h);
     if (!info || !info->regular) {
         io::closeRead(h);
-        return std::nullopt;
+        return nullptr;
     }
-    std::string bytes;
+    auto bytes = std::make_shared<std::string>();
     // One read more than the size to see the end; a file that grows while
     // it is read is read to its end all the same.
-    bytes.resize(static_cast<std::size_t>(info->size) + 1);
+    bytes->resize(static_cast<std::size_t>(info->size) + 1);
     std::size_t have = 0;
     for (;;) {
-        if (have == bytes.size()) bytes.resize(bytes.size() * 2);
-        const long long n = io::readSome(h, bytes.data() + have, bytes.size() - have);
+        if (have == bytes->size()) bytes->resize(bytes->size() * 2);
+        const long long n = io::readSome(h, bytes->data() + have, bytes->size() - have);
         if (n == 0) break;
         if (n < 0) {
             io::closeRead(h);
             ++failures().count;
             failures().lastPath = path;
-            return std::nullopt;
+            return nullptr;
         }
         have += static_cast<std::size_t>(n);
     }
     io::closeRead(h);
-    bytes.resize(have);
+    bytes->resize(have);
+    // Kept only when it is still the version that was opened.
+    if (const auto version = cache::versionOf(*info); version && have == info->size) {
+        cache::keepContents(p, *version, bytes);
+    }
     return bytes;
 }
 
@@ -239,12 +161,27 @@ std::optional<std::string> readFile(const fs::path& p, const std::string& path) 
 
 ReadFailures readFailures() { return failures(); }
 
-void useCache(bool) {}
+void useCache(bool on) { cache::setEnabled(on); }
+
+std::shared_ptr<const std::string> readShared(const std::string& path) {
+    if (path.empty()) return nullptr;
+    // One stat finds the file as written and tells its version.
+    fs::path p = toHostName(path);
+    auto version = cache::versionOf(p);
+    if (!version) {
+        p = resolve(path);
+        version = cache::versionOf(p);
+    }
+    if (version) {
+        if (auto kept = cache::contents(p, *version)) return kept;
+    }
+    return readFile(p, path);
+}
 
 std::optional<std::string> readWhole(const std::string& path) {
-    const fs::path p = resolve(path);
-    if (p.empty()) return std::nullopt;
-    return readFile(p, path);
+    const auto bytes = readShared(path);
+    if (!bytes) return std::nullopt;
+    return *bytes;
 }
 
 std::optional<std::vector<std::string>> readLines(const std::string& path) {
@@ -270,6 +207,7 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
 bool writeWhole(const std::string& path, const std::string& bytes) {
     const fs::path target = asOnDisk(followLinks(resolve(path)));
     if (target.empty() || !writable(target)) return false;
+    cache::forget(target);
     return rule::replaceWithBytes(target, bytes);
 }
 

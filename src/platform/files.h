@@ -9,6 +9,7 @@
 // No routine here throws; each tells its caller when it failed.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ bool sameFile(const std::string& a, const std::string& b);
 // The whole file's bytes; nothing when it is missing, not a file, or
 // cannot be read.
 std::optional<std::string> readWhole(const std::string& path);
+// The same bytes without a copy, shared with the read cache; null when
+// readWhole gives nothing.
+std::shared_ptr<const std::string> readShared(const std::string& path);
 
 // The reads of files that were there but failed (an error of the disk, not
 // a missing file), counted since the program started, and the path of the

@@ -1,5 +1,7 @@
 #include "profile/profile.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -91,10 +93,46 @@ Found find(const std::string& bytes, const std::vector<Line>& lines, std::string
     return found;
 }
 
+// The texts read lately with an index of their keys. A text that the read
+// cache hands out again unchanged is the same object, so a second lookup
+// in it finds its index here; a text read anew is a new object.
+class RecentIndexes {
+  public:
+    // The index of bytes once they are asked for a second time.
+    const profile::ProfileText* indexOf(const std::shared_ptr<const std::string>& bytes) {
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            Entry& e = entries_[i];
+            if (e.bytes != bytes) continue;
+            if (!e.index) e.index.emplace(bytes);
+            std::rotate(entries_.begin(), entries_.begin() + static_cast<long>(i),
+                        entries_.begin() + static_cast<long>(i) + 1);
+            return &*entries_.front().index;
+        }
+        if (bytes->size() <= kLargest) {
+            if (entries_.size() == kEntries) entries_.pop_back();
+            entries_.insert(entries_.begin(), Entry{bytes, std::nullopt});
+        }
+        return nullptr;
+    }
+
+  private:
+    static constexpr std::size_t kEntries = 8;
+    static constexpr std::size_t kLargest = 512 * 1024;
+    struct Entry {
+        std::shared_ptr<const std::string> bytes;
+        std::optional<profile::ProfileText> index;
+    };
+    std::vector<Entry> entries_;
+};
+
 std::string readItem(const std::string& file, const std::string& section, const std::string& key,
                      std::size_t limit) {
-    const auto bytes = files::readWhole(file);
+    const auto bytes = files::readShared(file);
     if (!bytes) return kMissing;
+    static RecentIndexes recent;
+    if (const profile::ProfileText* index = recent.indexOf(bytes)) {
+        return index->get(section, key, limit);
+    }
     const auto raw = profile::findRaw(*bytes, section, key);
     return raw ? profile::cleanValue(*raw, limit) : kMissing;
 }
@@ -127,7 +165,7 @@ std::string GET_INI_ITEM_LONG(const std::string& INIFILE, const std::string& SEC
 }
 
 bool isProfileFile(const std::string& file) {
-    const auto bytes = files::readWhole(file);
+    const auto bytes = files::readShared(file);
     return bytes && profile::hasSection(*bytes);
 }
 

@@ -72,18 +72,46 @@ std::string cleanValue(std::string_view raw, std::size_t limit) {
     return std::string(value.substr(0, limit));
 }
 
+namespace {
+
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Where the body of the first section of the name begins (after its line's
+// end), or nothing. Only the "[" of the text are visited: a section line is
+// one whose "[" follows a line's start and blanks or tabs.
+std::optional<std::size_t> sectionBody(std::string_view text, std::string_view section) {
+    std::size_t at = 0;
+    for (;;) {
+        const void* found = std::memchr(text.data() + at, '[', text.size() - at);
+        if (!found) return std::nullopt;
+        const auto open = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+        std::size_t end = open + 1;
+        while (end < text.size() && !isLineEnd(text[end])) ++end;
+        at = end;
+        std::size_t before = open;
+        while (before > 0 && isBlankOrTab(text[before - 1])) --before;
+        if (before > 0 && !isLineEnd(text[before - 1])) continue;  // not where a line starts
+        const std::string_view line = text.substr(open, end - open);
+        const std::size_t close = line.find(']');
+        if (close == std::string_view::npos) continue;  // no section line
+        if (!iequals(trimmed(line.substr(1, close - 1)), section)) continue;
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
+            return end + 2;
+        }
+        return end < text.size() ? end + 1 : end;
+    }
+}
+
+}  // namespace
+
 std::optional<std::string_view> findRaw(std::string_view text, std::string_view section,
                                         std::string_view key) {
-    Lines lines(text);
+    const auto body = sectionBody(text, section);
+    if (!body) return std::nullopt;
+    Lines lines(text.substr(*body));
     std::string_view line;
-    bool inside = false;
     while (lines.next(line)) {
-        if (const auto name = sectionName(line)) {
-            if (inside) return std::nullopt;  // the section ends at the next one
-            inside = iequals(*name, section);
-            continue;
-        }
-        if (!inside) continue;
+        if (sectionName(line)) return std::nullopt;  // the section ends at the next one
         const std::size_t eq = line.find('=');
         if (eq != std::string_view::npos && iequals(trimmed(line.substr(0, eq)), key)) {
             return line.substr(eq + 1);
@@ -102,15 +130,14 @@ bool hasSection(std::string_view text) {
 }
 
 ProfileText ProfileText::read(const std::string& file) {
-    auto bytes = files::readWhole(file);
-    return ProfileText(bytes ? std::move(*bytes) : std::string());
+    return ProfileText(files::readShared(file));
 }
 
 const ProfileText::Keys& ProfileText::keysOf(std::string_view section) const {
     const std::string wanted = folded(section);
     if (const auto it = sections_.find(wanted); it != sections_.end()) return it->second;
     Keys& keys = sections_[wanted];
-    Lines lines(text_);
+    Lines lines(*text_);
     std::string_view line;
     bool inside = false;
     while (lines.next(line)) {

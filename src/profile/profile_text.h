@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,10 @@ bool hasSection(std::string_view text);
 // text.
 class ProfileText {
   public:
-    explicit ProfileText(std::string text) : text_(std::move(text)) {}
+    explicit ProfileText(std::string text)
+        : text_(std::make_shared<const std::string>(std::move(text))) {}
+    explicit ProfileText(std::shared_ptr<const std::string> text)
+        : text_(text ? std::move(text) : std::make_shared<const std::string>()) {}
     // The file as it is now; a file that cannot be read reads as empty.
     static ProfileText read(const std::string& file);
 
@@ -48,7 +52,7 @@ class ProfileText {
     using Keys = std::unordered_map<std::string, std::string_view>;
     const Keys& keysOf(std::string_view section) const;
 
-    std::string text_;
+    std::shared_ptr<const std::string> text_;
     mutable std::unordered_map<std::string, Keys> sections_;
 };
 
