@@ -102,7 +102,7 @@ std::optional<Version> versionOf(const io::Info& info) {
 }
 
 std::optional<Version> versionOf(const fs::path& path) {
-    if (!state().enabled) return std::nullopt;
+    if (!enabled()) return std::nullopt;
     const auto info = io::infoOf(path);
     if (!info) return std::nullopt;
     return versionOf(*info);
@@ -155,6 +155,14 @@ void setEnabled(bool on) {
         s.contents.clear();
         s.listings.clear();
     }
+}
+
+bool enabled() {
+#ifdef _WIN32
+    return false;
+#else
+    return state().enabled;
+#endif
 }
 
 void setSettleTime(std::chrono::nanoseconds settle) {

@@ -56,6 +56,8 @@ void keepListing(const std::filesystem::path& folder, const Version& version, Li
 void forget(const std::filesystem::path& path);
 
 void setEnabled(bool on);
+// The cache is on and the host tells change times.
+bool enabled();
 // How long ago a change must lie before its file is kept (2 s; tests make
 // it shorter).
 void setSettleTime(std::chrono::nanoseconds settle);

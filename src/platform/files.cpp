@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -123,9 +124,12 @@ ReadFailures& failures() {
 // not a file. A file that is there but fails to be read is kept in the
 // record. What was read is kept in the cache with the version the open file
 // had.
-cache::Bytes readFile(const fs::path& p, const std::string& path) {
+cache::Bytes readFile(const fs::path& p, const std::string& path, bool* missing = nullptr) {
     const io::Handle h = io::openForReading(p);
-    if (h < 0) return nullptr;
+    if (h < 0) {
+        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
+        return nullptr;
+    }
     const std::optional<io::Info> info = io::infoOf(h);
     if (!info || !info->regular) {
         io::closeRead(h);
@@ -165,8 +169,18 @@ void useCache(bool on) { cache::setEnabled(on); }
 
 std::shared_ptr<const std::string> readShared(const std::string& path) {
     if (path.empty()) return nullptr;
+    const fs::path asWritten = toHostName(path);
+    if (!cache::enabled()) {
+        // Opened at once; looked up without regard to case only when it is
+        // not there as written.
+        bool missing = false;
+        auto bytes = readFile(asWritten, path, &missing);
+        if (bytes || !missing) return bytes;
+        const fs::path found = resolve(path);
+        return found == asWritten ? nullptr : readFile(found, path);
+    }
     // One stat finds the file as written and tells its version.
-    fs::path p = toHostName(path);
+    fs::path p = asWritten;
     auto version = cache::versionOf(p);
     if (!version) {
         p = resolve(path);
