@@ -6,7 +6,6 @@
 #include "briefing/briefing_header.h"
 #include "briefing/route_rows.h"
 #include "platform/files.h"
-#include "profile/profile.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/frm_vell13.h"
@@ -32,18 +31,43 @@ std::string groundDistanceText(float routeTotal, const std::string& greatCircle)
 
 }  // namespace
 
-bool Create_BRF(Frm_Vell13& f, const std::string& title, const std::string& description) {
+PlanText::PlanText(std::string path, std::optional<std::string> bytes)
+    : path(std::move(path)),
+      bytes(std::move(bytes)),
+      keys(this->bytes ? *this->bytes : std::string()) {}
+
+PlanText PlanText::read(const std::string& path) { return PlanText(path, files::readWhole(path)); }
+
+bool Create_BRF(Frm_Vell13& f, const std::string& title, const std::string& description,
+                const PlanText* opened) {
     f.Lst_BRF.clear();
     f.Lst_Fplbrf.clear();
     // The route and the header come from the plan in the flight's folder;
     // the plan type and the airport altitudes from the plan last opened.
-    const std::string plan = f.Txt_Sel_FSPath.text() + SEP + f.Txt_Sel_Flightplan.text();
-    const bool fs2004Layout = leadingNumber(GET_INI_ITEM(plan, "flightplan", "AppVersion")) != 0.0;
-    const bool routeTable = !contains(GET_INI_ITEM(f.PLANFILE, "KIV", "KIV_Plantype"), "C");
+    // Each is read once, the flight's plan first; nothing here writes them.
+    const std::string planPath = f.Txt_Sel_FSPath.text() + SEP + f.Txt_Sel_Flightplan.text();
+    std::optional<PlanText> ownPlan;
+    const PlanText* plan = opened && opened->path == planPath
+                               ? opened
+                               : &ownPlan.emplace(PlanText::read(planPath));
+    std::optional<profile::ProfileText> ownPlanFile;
+    const profile::ProfileText* planFile = nullptr;
+    if (f.PLANFILE == planPath) {
+        planFile = &plan->keys;
+    } else if (opened && opened->path == f.PLANFILE) {
+        planFile = &opened->keys;
+    } else {
+        planFile = &ownPlanFile.emplace(profile::ProfileText::read(f.PLANFILE));
+    }
+    const profile::ProfileText& keys = plan->keys;
+    const bool fs2004Layout = leadingNumber(keys.get("flightplan", "AppVersion")) != 0.0;
+    const bool routeTable = !contains(planFile->get("KIV", "KIV_Plantype"), "C");
 
     float routeTotal = 0.0F;
     std::vector<std::string> rows;
-    if (const std::string fault = brf::readRouteRows(f, plan, fs2004Layout, routeTotal, rows); !fault.empty()) {
+    if (const std::string fault =
+            brf::readRouteRows(f, keys, planPath, fs2004Layout, routeTotal, rows);
+        !fault.empty()) {
         return stop(f, fault);
     }
     brf::writeRemainingDistances(f, rows);
@@ -51,21 +75,20 @@ bool Create_BRF(Frm_Vell13& f, const std::string& title, const std::string& desc
     brf::HeaderTexts header;
     header.title = title;
     header.description = description;
-    header.planType = GET_INI_ITEM(plan, "flightplan", "type");
-    header.cruise = GET_INI_ITEM(plan, "flightplan", "cruising_altitude");
-    header.departureName = GET_INI_ITEM(plan, "flightplan", "departure_name");
-    header.destinationName = GET_INI_ITEM(plan, "flightplan", "destination_name");
+    header.planType = keys.get("flightplan", "type");
+    header.cruise = keys.get("flightplan", "cruising_altitude");
+    header.departureName = keys.get("flightplan", "departure_name");
+    header.destinationName = keys.get("flightplan", "destination_name");
     header.greatCircle = brf::greatCircleText(rows);
     header.routeTotal = routeTotal;
     f.Txt_GDist.setText(groundDistanceText(routeTotal, header.greatCircle));
     header.aircraft = f.Txt_ACFT.text();
 
-    const std::optional<std::vector<std::string>> lines = files::readLines(plan);
-    if (!lines) return stop(f, "Cannot read the flight plan " + plan + " as a text file");
+    if (!plan->bytes) return stop(f, "Cannot read the flight plan " + planPath + " as a text file");
     static const std::string kDepartureName = "departure_name=";
     static const std::string kDestinationName = "destination_name=";
     bool headerWritten = false;
-    for (const std::string& line : *lines) {
+    for (const std::string& line : splitLines(*plan->bytes)) {
         f.Txt_GCDist.setText(header.greatCircle);
         if (startsWith(line, kDepartureName)) {
             header.departureName = line.substr(kDepartureName.size());
@@ -80,7 +103,9 @@ bool Create_BRF(Frm_Vell13& f, const std::string& title, const std::string& desc
     }
 
     if (!routeTable) return true;
-    if (const std::string fault = brf::appendRouteTable(f, rows); !fault.empty()) return stop(f, fault);
+    if (const std::string fault = brf::appendRouteTable(f, *planFile, rows); !fault.empty()) {
+        return stop(f, fault);
+    }
     return true;
 }
 

@@ -1,9 +1,10 @@
 #include "briefing/route_rows.h"
 
 #include <cmath>
+#include <optional>
 
 #include "nav/great_circle.h"
-#include "profile/profile.h"
+#include "profile/profile_text.h"
 #include "text/fixed_columns.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -73,14 +74,17 @@ std::optional<std::string> waypointRow(const std::string& value, bool fs2004Layo
 std::string rowLatitude(const std::string& row) { return columnText(row, kLatColumn); }
 std::string rowLongitude(const std::string& row) { return columnText(row, kLonColumn); }
 
-std::string readRouteRows(Frm_Vell13& f, const std::string& plan, bool fs2004Layout, float& total,
+std::string readRouteRows(Frm_Vell13& f, const profile::ProfileText& plan,
+                          const std::string& planPath, bool fs2004Layout, float& total,
                           std::vector<std::string>& rows) {
     for (int n = 0;; ++n) {
         const std::string key = "waypoint." + std::to_string(n);
-        const std::string value = GET_INI_ITEM(plan, "flightplan", key);
+        const std::string value = plan.get("flightplan", key);
         if (value == "0") return {};
         std::optional<std::string> row = waypointRow(value, fs2004Layout);
-        if (!row) return "Cannot use the flight plan " + plan + ": " + key + " has too few fields";
+        if (!row) {
+            return "Cannot use the flight plan " + planPath + ": " + key + " has too few fields";
+        }
         if (!rows.empty()) {
             const std::string& previous = rows.back();
             const float leg = Get_DIST(rowLatitude(previous), rowLongitude(previous), rowLatitude(*row),
@@ -112,16 +116,19 @@ std::string greatCircleText(const std::vector<std::string>& rows) {
                          "0");
 }
 
-std::string appendRouteTable(Frm_Vell13& f, const std::vector<std::string>& rows) {
+std::string appendRouteTable(Frm_Vell13& f, const profile::ProfileText& planFile,
+                             const std::vector<std::string>& rows) {
+    std::optional<profile::ProfileText> flight;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         double altitude = 0.0;
         if (i == 0) {
-            altitude = airportAltitude(GET_INI_ITEM(f.PLANFILE, "flightplan", "departure_id"));
+            altitude = airportAltitude(planFile.get("flightplan", "departure_id"));
         } else if (i + 1 == rows.size()) {
-            altitude = airportAltitude(GET_INI_ITEM(f.PLANFILE, "flightplan", "destination_id"));
+            altitude = airportAltitude(planFile.get("flightplan", "destination_id"));
         } else {
+            if (!flight) flight = profile::ProfileText::read(f.FLTFILE);
             const std::string key = "WpInfo" + std::to_string(i);
-            const std::string info = GET_INI_ITEM(f.FLTFILE, "GPS_Engine", key);
+            const std::string info = flight->get("GPS_Engine", key);
             if (!info.empty() && info != "0") {
                 const std::vector<std::string> parts = splitCommas(info);
                 // The height is the third field and a comma must close it.

@@ -10,6 +10,9 @@
 namespace vell {
 
 class Frm_Vell13;
+namespace profile {
+class ProfileText;
+}
 
 namespace brf {
 
@@ -38,12 +41,13 @@ std::optional<std::string> waypointRow(const std::string& value, bool fs2004Layo
 std::string rowLatitude(const std::string& row);
 std::string rowLongitude(const std::string& row);
 
-// Reads waypoint.0, waypoint.1 ... of the plan until the first missing one,
-// writes each leg distance into its row and adds it, unrounded, to total.
-// Each row goes into Lst_Fplbrf as soon as it is made. Returns a text that
-// says what was wrong when a waypoint could not be used, else empty; the
-// rows before it stay.
-std::string readRouteRows(Frm_Vell13& f, const std::string& plan, bool fs2004Layout, float& total,
+// Reads waypoint.0, waypoint.1 ... of the plan's text until the first
+// missing one, writes each leg distance into its row and adds it,
+// unrounded, to total. Each row goes into Lst_Fplbrf as soon as it is made.
+// Returns a text that says what was wrong when a waypoint could not be used
+// (naming the plan by planPath), else empty; the rows before it stay.
+std::string readRouteRows(Frm_Vell13& f, const profile::ProfileText& plan,
+                          const std::string& planPath, bool fs2004Layout, float& total,
                           std::vector<std::string>& rows);
 
 // Writes the remaining distance into every row, summed from the legs as
@@ -54,10 +58,12 @@ void writeRemainingDistances(Frm_Vell13& f, std::vector<std::string>& rows);
 std::string greatCircleText(const std::vector<std::string>& rows);
 
 // Appends one "Waypoint i=" line per row to Lst_BRF, with the airport
-// altitudes of the plan's departure and destination at both ends and the
-// flight's WpInfo heights between. Returns a text that says what was wrong
-// when a WpInfo value could not be used, else empty.
-std::string appendRouteTable(Frm_Vell13& f, const std::vector<std::string>& rows);
+// altitudes of the departure and destination of PLANFILE (its text given)
+// at both ends and the WpInfo heights of FLTFILE between; FLTFILE is read
+// once, and only when there is a row between the ends. Returns a text that
+// says what was wrong when a WpInfo value could not be used, else empty.
+std::string appendRouteTable(Frm_Vell13& f, const profile::ProfileText& planFile,
+                             const std::vector<std::string>& rows);
 
 }  // namespace brf
 }  // namespace vell

@@ -5,7 +5,7 @@
 #include "nav/great_circle.h"
 #include "platform/files.h"
 #include "simfiles/open_flt.h"
-#include "profile/profile.h"
+#include "profile/profile_text.h"
 #include "text/fixed_columns.h"
 #include "text/numbers.h"
 #include "text/strings.h"
@@ -35,14 +35,17 @@ std::string listTripTime(double distance, double speed) {
 
 std::string contentListLine(const std::string& setId, const std::string& flight,
                             const std::string& plan, const ListBox& catalogue) {
+    // Each file is read once for all its keys.
+    const profile::ProfileText flightKeys = profile::ProfileText::read(flight);
+    const profile::ProfileText planKeys = profile::ProfileText::read(plan);
     std::string line(110, ' ');
-    const std::string aircraft = GET_INI_ITEM(flight, "Plane.0", "Aircraft");
-    writeColumn(line, 8, 28, GET_INI_ITEM(flight, "Main", "title"));
-    writeColumn(line, 60, 5, DEP_TM(flight));
-    line += GET_INI_ITEM(flight, "Main", "description");
-    const std::string distance = GC_DIST(plan);
+    const std::string aircraft = flightKeys.get("Plane.0", "Aircraft");
+    writeColumn(line, 8, 28, flightKeys.get("Main", "title"));
+    writeColumn(line, 60, 5, DEP_TM(flightKeys));
+    line += flightKeys.get("Main", "description");
+    const std::string distance = GC_DIST(planKeys);
     writeColumn(line, 49, 4, distance);
-    writeColumn(line, 54, 5, GET_INI_ITEM(plan, "flightplan", "cruising_altitude"));
+    writeColumn(line, 54, 5, planKeys.get("flightplan", "cruising_altitude"));
     if (!aircraft.empty()) {
         for (const std::string& entry : catalogue.items()) {
             if (!contains(entry, aircraft)) continue;
@@ -51,8 +54,8 @@ std::string contentListLine(const std::string& setId, const std::string& flight,
             break;
         }
     }
-    writeColumn(line, 37, 4, GET_INI_ITEM(plan, "flightplan", "departure_id").substr(0, 4));
-    writeColumn(line, 43, 4, GET_INI_ITEM(plan, "flightplan", "destination_id").substr(0, 4));
+    writeColumn(line, 37, 4, planKeys.get("flightplan", "departure_id").substr(0, 4));
+    writeColumn(line, 43, 4, planKeys.get("flightplan", "destination_id").substr(0, 4));
     writeColumn(line, 72, 34, aircraft);
     writeColumn(line, 1, 6, setId);
     return line;

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "profile/profile.h"
+#include "profile/profile_text.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/frm_vell13.h"
@@ -63,15 +64,17 @@ void File_KIV_Click(Frm_Vell13& f) {
     if (plan.empty()) return;  // a click beside the entries chooses nothing
     if (f.Chk_Carr.value() == 0) f.Txt_CARR.setText("");
     f.Txt_KIV_FLTNR.setText("");
-    if (leadingNumber(GET_INI_ITEM(plan, "KIV", "KIV_Version")) != 0) {
-        const std::string carrier = GET_INI_ITEM(plan, "KIV", "Aircraft_ICAO");
+    // The plan is read once for all its keys.
+    const profile::ProfileText keys = profile::ProfileText::read(plan);
+    if (leadingNumber(keys.get("KIV", "KIV_Version")) != 0) {
+        const std::string carrier = keys.get("KIV", "Aircraft_ICAO");
         if (carrier != "0") f.Txt_CARR.setText(carrier);
-        const std::string number = GET_INI_ITEM(plan, "KIV", "Flight_Nr");
+        const std::string number = keys.get("KIV", "Flight_Nr");
         if (leadingNumber(number) != 0) f.Txt_KIV_FLTNR.setText(number);
     }
-    f.Lbl_LegICAO.setCaption(mid(GET_INI_ITEM(plan, "flightplan", "departure_id"), 1, 4) + " to " +
-                             mid(GET_INI_ITEM(plan, "flightplan", "destination_id"), 1, 4));
-    f.Txt_CRU.setText(trim(GET_INI_ITEM(plan, "flightplan", "cruising_altitude")));
+    f.Lbl_LegICAO.setCaption(mid(keys.get("flightplan", "departure_id"), 1, 4) + " to " +
+                             mid(keys.get("flightplan", "destination_id"), 1, 4));
+    f.Txt_CRU.setText(trim(keys.get("flightplan", "cruising_altitude")));
     f.Txt_Section.setText("");
     f.Cmd_KIV.setEnabled(true);
 }

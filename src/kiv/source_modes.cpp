@@ -1,6 +1,8 @@
 #include "kiv/source_modes.h"
 
-#include "profile/profile.h"
+#include <optional>
+
+#include "profile/profile_text.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
 
@@ -40,12 +42,12 @@ namespace {
 
 // Airline code and flight number: from the KIV keys of a KIV plan, else from
 // the title or the flight's file name as an earlier copy named them.
-void takeAirlineAndNumber(Frm_Vell13& f) {
-    const std::string kivVersion = GET_INI_ITEM(f.PLANFILE, "KIV", "KIV_Version");
+void takeAirlineAndNumber(Frm_Vell13& f, const profile::ProfileText& plan) {
+    const std::string kivVersion = plan.get("KIV", "KIV_Version");
     if (leadingNumber(kivVersion) != 0) {
-        const std::string airline = GET_INI_ITEM(f.PLANFILE, "KIV", "Aircraft_ICAO");
+        const std::string airline = plan.get("KIV", "Aircraft_ICAO");
         f.Txt_CarICAO.setText(airline == "0" ? "" : airline);
-        const std::string number = GET_INI_ITEM(f.PLANFILE, "KIV", "Flight_Nr");
+        const std::string number = plan.get("KIV", "Flight_Nr");
         f.Txt_Flt_Nr.setText(leadingNumber(number) == 0 ? "" : number);
         return;
     }
@@ -60,17 +62,23 @@ void takeAirlineAndNumber(Frm_Vell13& f) {
 
 void Opt_Vell_Click(Frm_Vell13& f, int index) {
     if (f.Txt_Sel_FSFLT.text().empty()) return;
+    // Each file is read once, in the order the keys are wanted; nothing here
+    // writes them.
+    std::optional<profile::ProfileText> plan;
     // Without the KIV program beside us, KIV mode acts as MS FS mode.
     if (index != 0 && !f.KIV_PATH.empty()) {
         f.Cmd_Sel_BRF.setCaption("&Select KIV outfile..");
-        f.Txt_Title.setText(GET_INI_ITEM(f.PLANFILE, "flightplan", "Title"));
-        f.Txt_Description.setText(GET_INI_ITEM(f.PLANFILE, "flightplan", "Description"));
+        plan = profile::ProfileText::read(f.PLANFILE);
+        f.Txt_Title.setText(plan->get("flightplan", "Title"));
+        f.Txt_Description.setText(plan->get("flightplan", "Description"));
     } else {
         f.Cmd_Sel_BRF.setCaption("&Select Briefing file..");
-        f.Txt_Title.setText(GET_INI_ITEM(f.FLTFILE, "Main", "Title"));
-        f.Txt_Description.setText(GET_INI_ITEM(f.FLTFILE, "Main", "Description"));
+        const profile::ProfileText flight = profile::ProfileText::read(f.FLTFILE);
+        f.Txt_Title.setText(flight.get("Main", "Title"));
+        f.Txt_Description.setText(flight.get("Main", "Description"));
+        plan = profile::ProfileText::read(f.PLANFILE);
     }
-    takeAirlineAndNumber(f);
+    takeAirlineAndNumber(f, *plan);
 }
 
 void Txt_Flt_Nr_LostFocus(Frm_Vell13& f) {

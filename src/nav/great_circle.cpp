@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "profile/profile.h"
+#include "profile/profile_text.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 
@@ -64,9 +64,11 @@ float Get_DIST(const std::string& LATFR, const std::string& LONFR, const std::st
     return static_cast<float>(RadToDeg(arc) * kNmPerDegree);
 }
 
-std::string GC_DIST(const std::string& PLF) {
-    const std::string departure = GET_INI_ITEM(PLF, "flightplan", "departure_id");
-    const std::string destination = GET_INI_ITEM(PLF, "flightplan", "destination_id");
+std::string GC_DIST(const std::string& PLF) { return GC_DIST(profile::ProfileText::read(PLF)); }
+
+std::string GC_DIST(const profile::ProfileText& plan) {
+    const std::string departure = plan.get("flightplan", "departure_id");
+    const std::string destination = plan.get("flightplan", "destination_id");
     if (departure == destination) return "0";
     // A plan without one of the entries, or with an entry that holds no
     // position, has no distance to show.

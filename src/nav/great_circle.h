@@ -6,6 +6,10 @@
 
 namespace vell {
 
+namespace profile {
+class ProfileText;
+}
+
 inline constexpr double kPi = 3.14159;
 inline constexpr double kNmPerDegree = 60.074;
 
@@ -26,5 +30,7 @@ float Get_DIST(const std::string& LATFR, const std::string& LONFR, const std::st
                const std::string& LONTO);
 // Departure to destination of a plan file, pattern "0000", or "0".
 std::string GC_DIST(const std::string& PLF);
+// The same from the plan's text, read once by the caller.
+std::string GC_DIST(const profile::ProfileText& plan);
 
 }  // namespace vell

@@ -5,7 +5,7 @@
 
 #include "platform/files.h"
 #include "simfiles/flight_selection.h"
-#include "profile/profile.h"
+#include "profile/profile_text.h"
 #include "text/numbers.h"
 #include "window/frm_vell13.h"
 
@@ -27,12 +27,16 @@ void chooseSimulator(Frm_Vell13& f, const std::string& root) {
 }  // namespace
 
 std::string catalogueSpeeds(const std::string& aircraftCfg) {
+    return catalogueSpeeds(profile::ProfileText::read(aircraftCfg));
+}
+
+std::string catalogueSpeeds(const profile::ProfileText& aircraftCfg) {
     // The whole part of the cruise speed, not rounded.
     const double cruise =
-        std::trunc(leadingNumber(GET_INI_ITEM(aircraftCfg, "Reference Speeds", "cruise_speed")));
+        std::trunc(leadingNumber(aircraftCfg.get("Reference Speeds", "cruise_speed")));
     const std::string cruiseField = formatPattern(cruise, "000");
     const bool autothrottle =
-        leadingNumber(GET_INI_ITEM(aircraftCfg, "autopilot", "autothrottle_available")) != 0;
+        leadingNumber(aircraftCfg.get("autopilot", "autothrottle_available")) != 0;
     if (!autothrottle) return cruiseField + "000";
     return cruiseField + (cruise > kAutopilotCeiling ? "250" : cruiseField);
 }
@@ -50,10 +54,11 @@ void GET_FSACFT(Frm_Vell13& f, const std::string& FS) {
     for (const std::string& folder : aircraftFolders) {
         const std::string cfg = folder + SEP + "aircraft.cfg";
         if (!files::fileExists(cfg)) continue;
-        const std::string prefix = catalogueSpeeds(cfg);
+        const profile::ProfileText keys = profile::ProfileText::read(cfg);
+        const std::string prefix = catalogueSpeeds(keys);
         // The variants are numbered from 0; the first one missing ends them.
         for (int n = 0;; ++n) {
-            const std::string title = GET_INI_ITEM(cfg, "fltsim." + std::to_string(n), "title");
+            const std::string title = keys.get("fltsim." + std::to_string(n), "title");
             if (title.empty() || title == "0") break;
             f.Lst_ACFT.addItem(prefix + "  " + title);
         }

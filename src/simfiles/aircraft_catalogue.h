@@ -7,13 +7,18 @@
 namespace vell {
 
 class Frm_Vell13;
+namespace profile {
+class ProfileText;
+}
 
 // The speed fields of a catalogue entry from one aircraft.cfg: the whole
 // cruise speed with at least three digits ("000" without one), then the
 // autopilot speed: 250 at most with an autothrottle, "000" without.
 std::string catalogueSpeeds(const std::string& aircraftCfg);
+std::string catalogueSpeeds(const profile::ProfileText& aircraftCfg);
 
 // Rebuilds Lst_ACFT from FS + "\Aircraft"; resets the flight fields first.
+// Each aircraft.cfg is read once.
 void GET_FSACFT(Frm_Vell13& f, const std::string& FS);
 
 void Opt_FS8_Click(Frm_Vell13& f);

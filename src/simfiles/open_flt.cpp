@@ -1,10 +1,12 @@
 #include "simfiles/open_flt.h"
 
+#include <optional>
+
 #include "platform/files.h"
 #include "platform/wine_paths.h"
 #include "platform/paths.h"
 #include "simfiles/flight_selection.h"
-#include "profile/profile.h"
+#include "profile/profile_text.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/dialogs.h"
@@ -18,8 +20,8 @@ const char* const kDestFirst = "Select/generate destination folder first ..";
 
 // Step 4: which simulator wrote the flight, and a destination folder to go
 // with it.
-void detectVersion(Frm_Vell13& f, const std::string& flight) {
-    const std::string version = GET_INI_ITEM(flight, "Main", "AppVersion");
+void detectVersion(Frm_Vell13& f, const profile::ProfileText& flight) {
+    const std::string version = flight.get("Main", "AppVersion");
     const char first = version.empty() ? '\0' : version[0];
     if (first == '9') {
         f.Lbl_FS_Vers.setCaption("Detected Flight-Version: FS 2004");
@@ -50,8 +52,11 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     if (flight.empty()) return;
     // A file that merely bears the extension (empty, binary, a folder) is
     // named as such and not taken up: nothing of it could be copied.
+    // The flight is read here once for every key below; nothing in between
+    // writes it.
     const auto readsBefore = files::readFailures().count;
-    if (!isProfileFile(flight)) {
+    std::optional<std::string> bytes = files::readWhole(flight);
+    if (!bytes || !profile::hasSection(*bytes)) {
         // A file that failed to be read is the caller's to report.
         if (files::readFailures().count == readsBefore) {
             f.Txt_Status.setText(choice->name + " is not a saved flight.");
@@ -60,19 +65,21 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
         return;
     }
 
+    const profile::ProfileText keys(std::move(*bytes));
+
     f.Txt_Sel_FSFLT.setText(choice->name);
     // The folder is what stands before the bare name and its separator.
     if (choice->name.size() + 1 > flight.size()) return;
     const std::string flightFolder = flight.substr(0, flight.size() - choice->name.size() - 1);
     f.Txt_Sel_FSPath.setText(flightFolder);
 
-    detectVersion(f, flight);
+    detectVersion(f, keys);
 
-    f.Txt_SPD.setText(GET_INI_ITEM(flight, "AutoPilot.0", "AirspeedValue"));
-    f.Txt_ACFT.setText(GET_INI_ITEM(flight, "Plane.0", "Aircraft"));
-    f.Txt_DepartureTm.setText(DEP_TM(flight));
+    f.Txt_SPD.setText(keys.get("AutoPilot.0", "AirspeedValue"));
+    f.Txt_ACFT.setText(keys.get("Plane.0", "Aircraft"));
+    f.Txt_DepartureTm.setText(DEP_TM(keys));
 
-    planName = GET_INI_ITEM(flight, "GPS_Engine", "Filename") + ".pln";
+    planName = keys.get("GPS_Engine", "Filename") + ".pln";
     // A flight saved under Wine names its plan with a Windows path.
     planName = hostPathOfWindowsPath(planName, flight);
     // A plan stored under the start folder is named relative to it. Without
@@ -90,8 +97,12 @@ void Open_FLT(Frm_Vell13& f, const std::string& folder, std::string& planName) {
 }
 
 std::string DEP_TM(const std::string& fltFile) {
-    const double hours = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Hours"));
-    const double minutes = leadingNumber(GET_INI_ITEM(fltFile, "DateTimeSeason", "Minutes"));
+    return DEP_TM(profile::ProfileText::read(fltFile));
+}
+
+std::string DEP_TM(const profile::ProfileText& flight) {
+    const double hours = leadingNumber(flight.get("DateTimeSeason", "Hours"));
+    const double minutes = leadingNumber(flight.get("DateTimeSeason", "Minutes"));
     int t = toInt16HalfEven(hours * 60 + minutes + 20);
     t = static_cast<int>(roundHalfEven(t / 5.0)) * 5;
     // A clock time of the day: 23:40 and later wrap to the next morning. A

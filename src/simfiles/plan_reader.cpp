@@ -54,11 +54,15 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     f.planReadingStopped = true;
     const std::string plan = f.PLANFILE;
     // Every key below would read as "0" from a file that cannot be read:
-    // tell the user instead of showing an empty plan.
-    if (!files::readWhole(plan)) {
+    // tell the user instead of showing an empty plan. The plan is read once
+    // here for all its keys and the briefing; nothing before the briefing
+    // writes it.
+    const PlanText read = PlanText::read(plan);
+    if (!read.bytes) {
         f.Txt_Status.setText("Could not read the flight plan " + plan);
         return;
     }
+    const profile::ProfileText& keys = read.keys;
 
     f.Txt_Sel_Flightplan.setText(planName);
     f.FLTFILE = f.Txt_Sel_FSPath.text() + SEP + f.Txt_Sel_FSFLT.text();
@@ -68,17 +72,20 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     f.Opt_Vell[1].setValue(false);
     if (f.KIV_PATH.empty()) f.Opt_Vell[1].setEnabled(false);
 
-    const std::string appVersion = GET_INI_ITEM(plan, "flightplan", "AppVersion");
+    const std::string appVersion = keys.get("flightplan", "AppVersion");
     f.Lbl_PLN_Vers.setCaption(startsWith(appVersion, "9") ? "Detected PLN Version: FS 2004"
                                                           : "Detected PLN Version: not avlailable");
-    const std::string kivVersion = GET_INI_ITEM(plan, "KIV", "KIV_Version");
+    const std::string kivVersion = keys.get("KIV", "KIV_Version");
     const bool kivPlan = leadingNumber(kivVersion) > 0;
     if (kivPlan) f.Lbl_PLN_Vers.setCaption("Detected PLN Version: KIV " + kivVersion);
 
     // A flight saved without a description takes its texts from the plan, as
     // does every plan written by KIV. The file last chosen in a dialog is the
     // flight, or the plan when the user had to choose it.
-    const std::string description = GET_INI_ITEM(f.CMDialog1.lastChosen, "Main", "Description");
+    const std::string& lastChosen = f.CMDialog1.lastChosen;
+    const std::string description = lastChosen == plan
+                                        ? keys.get("Main", "Description")
+                                        : GET_INI_ITEM(lastChosen, "Main", "Description");
     if (kivPlan || description.empty()) {
         f.Opt_Vell[1].setValue(true);
     } else {
@@ -86,9 +93,8 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     }
 
     std::string code;
-    if (airportCode(GET_INI_ITEM(plan, "flightplan", "departure_id"), code))
-        f.Txt_DEP.setText(code);
-    if (airportCode(GET_INI_ITEM(plan, "flightplan", "destination_id"), code)) {
+    if (airportCode(keys.get("flightplan", "departure_id"), code)) f.Txt_DEP.setText(code);
+    if (airportCode(keys.get("flightplan", "destination_id"), code)) {
         f.Txt_DES.setText(code);
         // Without notes of the destination there is nothing to add to the
         // briefings of the copy.
@@ -96,11 +102,11 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
             f.Chk_APT_Data.setValue(0);
     }
 
-    f.Txt_DEPNAME.setText(GET_INI_ITEM(plan, "flightplan", "departure_name"));
-    f.Txt_DESNAME.setText(GET_INI_ITEM(plan, "flightplan", "destination_name"));
-    f.Txt_POS.setText(GET_INI_ITEM(plan, "flightplan", "departure_position"));
+    f.Txt_DEPNAME.setText(keys.get("flightplan", "departure_name"));
+    f.Txt_DESNAME.setText(keys.get("flightplan", "destination_name"));
+    f.Txt_POS.setText(keys.get("flightplan", "departure_position"));
 
-    if (!Create_BRF(f, f.Txt_Title.text(), f.Txt_Description.text())) return;
+    if (!Create_BRF(f, f.Txt_Title.text(), f.Txt_Description.text(), &read)) return;
     f.planReadingStopped = false;
     Check_DESTFOLDER(f);
 }

@@ -76,6 +76,19 @@ std::vector<std::string> splitCommas(std::string_view s) {
     }
 }
 
+std::vector<std::string> splitLines(std::string_view s) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = s.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) break;
+        lines.emplace_back(s.substr(start, end - start));
+        start = end + ((s[end] == '\r' && end + 1 < s.size() && s[end + 1] == '\n') ? 2 : 1);
+    }
+    if (start < s.size()) lines.emplace_back(s.substr(start));
+    return lines;
+}
+
 std::string mid(std::string_view s, std::size_t a, std::size_t n) {
     if (a < 1) a = 1;
     if (a > s.size()) return {};

@@ -19,6 +19,9 @@ bool iequals(std::string_view a, std::string_view b);
 std::string upperCp1252(std::string_view s);
 // Splits at every comma; "a,b," gives "a", "b", "".
 std::vector<std::string> splitCommas(std::string_view s);
+// The lines of a text without their ends (CR LF, LF or a lone CR); the end
+// of the last line is no line of its own: "a\r\nb\n" gives "a", "b".
+std::vector<std::string> splitLines(std::string_view s);
 // Part of s from 1-based position a with length n, cut at the end of s.
 std::string mid(std::string_view s, std::size_t a, std::size_t n);
 bool startsWith(std::string_view s, std::string_view prefix);

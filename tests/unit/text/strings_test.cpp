@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "platform/files.h"
 #include "text/fixed_columns.h"
+#include "window/fake_ui_port.h"
 
 namespace vell {
 namespace {
@@ -27,6 +31,35 @@ TEST(Strings, SplitCommasKeepsEmptyFields) {
     EXPECT_EQ(splitCommas(""), (std::vector<std::string>{""}));
     EXPECT_EQ(splitCommas("EDDF, N50* 2.00', E8* 34.00', +000364.00"),
               (std::vector<std::string>{"EDDF", " N50* 2.00'", " E8* 34.00'", " +000364.00"}));
+}
+
+// The briefing splits a plan it has read whole; its lines must be those
+// that reading the file line by line gives.
+TEST(Strings, SplitLinesGivesTheLinesOfAFileReadLineByLine) {
+    using Lines = std::vector<std::string>;
+    const struct {
+        std::string text;
+        Lines lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\nb\n", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"\n\n", {"", ""}},
+        {"a\n\n", {"a", ""}},
+        {std::string("k=v\0w\r\nx", 8), {std::string("k=v\0w", 5), "x"}},
+    };
+    testing::TempDir tmp;
+    const std::string file = tmp / "lines.txt";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(splitLines(c.text), c.lines);
+        std::ofstream(files::hostPath(file), std::ios::binary) << c.text;
+        EXPECT_EQ(files::readLines(file), c.lines);
+    }
 }
 
 TEST(Strings, MidCutsAtTheEnd) {
