@@ -199,23 +199,9 @@ std::optional<std::string> readWhole(const std::string& path) {
 }
 
 std::optional<std::vector<std::string>> readLines(const std::string& path) {
-    const auto bytes = readWhole(path);
+    const auto bytes = readShared(path);
     if (!bytes) return std::nullopt;
-    std::vector<std::string> lines;
-    const std::string& b = *bytes;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < b.size()) {
-        if (b[i] == '\r' || b[i] == '\n') {
-            lines.push_back(b.substr(start, i - start));
-            if (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n') ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < b.size()) lines.push_back(b.substr(start));
-    return lines;
+    return splitLines(*bytes);
 }
 
 bool writeWhole(const std::string& path, const std::string& bytes) {

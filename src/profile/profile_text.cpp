@@ -134,24 +134,28 @@ ProfileText ProfileText::read(const std::string& file) {
 }
 
 const ProfileText::Keys& ProfileText::keysOf(std::string_view section) const {
-    const std::string wanted = folded(section);
-    if (const auto it = sections_.find(wanted); it != sections_.end()) return it->second;
-    Keys& keys = sections_[wanted];
-    Lines lines(*text_);
-    std::string_view line;
-    bool inside = false;
-    while (lines.next(line)) {
-        if (const auto name = sectionName(line)) {
-            if (inside) break;
-            inside = iequals(*name, section);
-            continue;
+    if (!indexed_) {
+        // Every section in one pass: the first section of a name and the
+        // first key of a name in it.
+        indexed_ = true;
+        Lines lines(*text_);
+        std::string_view line;
+        Keys* current = nullptr;
+        while (lines.next(line)) {
+            if (const auto name = sectionName(line)) {
+                const auto [it, first] = sections_.try_emplace(folded(*name));
+                current = first ? &it->second : nullptr;
+                continue;
+            }
+            if (!current) continue;
+            const std::size_t eq = line.find('=');
+            if (eq == std::string_view::npos) continue;
+            current->try_emplace(folded(trimmed(line.substr(0, eq))), line.substr(eq + 1));
         }
-        if (!inside) continue;
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) continue;
-        keys.try_emplace(folded(trimmed(line.substr(0, eq))), line.substr(eq + 1));
     }
-    return keys;
+    static const Keys kNone;
+    const auto it = sections_.find(folded(section));
+    return it == sections_.end() ? kNone : it->second;
 }
 
 std::optional<std::string_view> ProfileText::raw(std::string_view section,

@@ -30,9 +30,9 @@ std::optional<std::string_view> findRaw(std::string_view text, std::string_view 
 // The text holds at least one section line.
 bool hasSection(std::string_view text);
 
-// A whole file's text for many lookups: each section is indexed once, the
-// first time a key of it is asked for, so that reading every key of a
-// section costs one pass. Each answer equals GET_INI_ITEM's on the same
+// A whole file's text for many lookups: the first lookup indexes every
+// section in one pass, so that reading every key of the file costs one
+// pass. Moving it keeps its answers: the text stays where it is. Each answer equals GET_INI_ITEM's on the same
 // text.
 class ProfileText {
   public:
@@ -53,6 +53,7 @@ class ProfileText {
     const Keys& keysOf(std::string_view section) const;
 
     std::shared_ptr<const std::string> text_;
+    mutable bool indexed_ = false;
     mutable std::unordered_map<std::string, Keys> sections_;
 };
 
