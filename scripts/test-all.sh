@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Vellmaster and runs every test: the full build with the front end,
+# Builds Vellmaster and runs every test: the full build with the front end
+# and the benchmarks (run once on tiny worlds, bench.smoke, no time checked),
 # the core alone under AddressSanitizer and UndefinedBehaviorSanitizer, the
 # Windows build (core, runner, tests) with its tests run under Wine, and last
 # the libFuzzer targets, each for a bounded time.
@@ -7,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
 
-cmake -S . -B build/default -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/default -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLMASTER_BENCH=ON >/dev/null
 cmake --build build/default -j "$jobs"
 ctest --test-dir build/default --output-on-failure -j "$jobs"
 
