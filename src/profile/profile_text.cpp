@@ -56,9 +56,6 @@ std::optional<std::string_view> sectionName(std::string_view line) {
     return trimmed(line.substr(i + 1, close - i - 1));
 }
 
-// The ASCII upper case of a name, the index's key.
-std::string folded(std::string_view name) { return upper(name); }
-
 }  // namespace
 
 std::string cleanValue(std::string_view raw, std::size_t limit) {
@@ -76,48 +73,64 @@ namespace {
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// Where the body of the first section of the name begins (after its line's
-// end), or nothing. Only the "[" of the text are visited: a section line is
-// one whose "[" follows a line's start and blanks or tabs.
-std::optional<std::size_t> sectionBody(std::string_view text, std::string_view section) {
+// Calls found(name, line, body) for each section line in order, where line
+// is where the section line starts and body where the next line does; stops
+// when found returns false. Only the "[" of the text are visited: a section
+// line is one whose "[" follows a line's start and blanks or tabs, and that
+// holds a "]".
+template <typename Found>
+void forEachSectionLine(std::string_view text, Found found) {
     std::size_t at = 0;
     for (;;) {
-        const void* found = std::memchr(text.data() + at, '[', text.size() - at);
-        if (!found) return std::nullopt;
-        const auto open = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+        const void* bracket = std::memchr(text.data() + at, '[', text.size() - at);
+        if (!bracket) return;
+        const auto open = static_cast<std::size_t>(static_cast<const char*>(bracket) - text.data());
         std::size_t end = open + 1;
         while (end < text.size() && !isLineEnd(text[end])) ++end;
         at = end;
-        std::size_t before = open;
-        while (before > 0 && isBlankOrTab(text[before - 1])) --before;
-        if (before > 0 && !isLineEnd(text[before - 1])) continue;  // not where a line starts
+        std::size_t start = open;
+        while (start > 0 && isBlankOrTab(text[start - 1])) --start;
+        if (start > 0 && !isLineEnd(text[start - 1])) continue;  // not where a line starts
         const std::string_view line = text.substr(open, end - open);
         const std::size_t close = line.find(']');
-        if (close == std::string_view::npos) continue;  // no section line
-        if (!iequals(trimmed(line.substr(1, close - 1)), section)) continue;
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
-            return end + 2;
+        if (close == std::string_view::npos) continue;
+        std::size_t body = end;
+        if (body < text.size()) {
+            body += (text[body] == '\r' && body + 1 < text.size() && text[body + 1] == '\n') ? 2 : 1;
         }
-        return end < text.size() ? end + 1 : end;
+        if (!found(trimmed(line.substr(1, close - 1)), start, body)) return;
     }
 }
 
-}  // namespace
-
-std::optional<std::string_view> findRaw(std::string_view text, std::string_view section,
-                                        std::string_view key) {
-    const auto body = sectionBody(text, section);
-    if (!body) return std::nullopt;
-    Lines lines(text.substr(*body));
+// The key's raw value among the lines of a section's body.
+std::optional<std::string_view> findInBody(std::string_view body, std::string_view key) {
+    Lines lines(body);
     std::string_view line;
     while (lines.next(line)) {
-        if (sectionName(line)) return std::nullopt;  // the section ends at the next one
         const std::size_t eq = line.find('=');
         if (eq != std::string_view::npos && iequals(trimmed(line.substr(0, eq)), key)) {
             return line.substr(eq + 1);
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string_view> findRaw(std::string_view text, std::string_view section,
+                                        std::string_view key) {
+    std::optional<std::size_t> from;
+    std::size_t to = text.size();
+    forEachSectionLine(text, [&](std::string_view name, std::size_t line, std::size_t body) {
+        if (from) {
+            to = line;  // the section ends at the next one
+            return false;
+        }
+        if (iequals(name, section)) from = body;
+        return true;
+    });
+    if (!from) return std::nullopt;
+    return findInBody(text.substr(*from, to - *from), key);
 }
 
 bool hasSection(std::string_view text) {
@@ -133,37 +146,49 @@ ProfileText ProfileText::read(const std::string& file) {
     return ProfileText(files::readShared(file));
 }
 
-const ProfileText::Keys& ProfileText::keysOf(std::string_view section) const {
-    if (!indexed_) {
-        // Every section in one pass: the first section of a name and the
-        // first key of a name in it.
-        indexed_ = true;
-        Lines lines(*text_);
-        std::string_view line;
-        Keys* current = nullptr;
-        while (lines.next(line)) {
-            if (const auto name = sectionName(line)) {
-                const auto [it, first] = sections_.try_emplace(folded(*name));
-                current = first ? &it->second : nullptr;
-                continue;
-            }
-            if (!current) continue;
-            const std::size_t eq = line.find('=');
-            if (eq == std::string_view::npos) continue;
-            current->try_emplace(folded(trimmed(line.substr(0, eq))), line.substr(eq + 1));
-        }
+std::size_t ProfileText::NameHash::operator()(std::string_view name) const {
+    std::size_t h = 14695981039346656037ull;
+    for (char c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
     }
-    static const Keys kNone;
-    const auto it = sections_.find(folded(section));
-    return it == sections_.end() ? kNone : it->second;
+    return h;
+}
+
+bool ProfileText::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return iequals(a, b);
 }
 
 std::optional<std::string_view> ProfileText::raw(std::string_view section,
                                                  std::string_view key) const {
-    const Keys& keys = keysOf(section);
-    const auto it = keys.find(folded(key));
-    if (it == keys.end()) return std::nullopt;
-    return it->second;
+    const std::string_view text = *text_;
+    if (!sections_) {
+        sections_.emplace();
+        Section* last = nullptr;
+        forEachSectionLine(text, [&](std::string_view name, std::size_t line, std::size_t body) {
+            if (last) last->end = line;
+            // Only the first section of a name counts.
+            const auto [it, first] = sections_->try_emplace(name, Section{body, text.size(), {}});
+            last = first ? &it->second : nullptr;
+            return true;
+        });
+    }
+    const auto found = sections_->find(section);
+    if (found == sections_->end()) return std::nullopt;
+    Section& s = found->second;
+    if (!s.keys) {
+        s.keys.emplace();
+        Lines lines(text.substr(s.begin, s.end - s.begin));
+        std::string_view line;
+        while (lines.next(line)) {
+            const std::size_t eq = line.find('=');
+            if (eq == std::string_view::npos) continue;
+            s.keys->try_emplace(trimmed(line.substr(0, eq)), line.substr(eq + 1));
+        }
+    }
+    const auto value = s.keys->find(key);
+    if (value == s.keys->end()) return std::nullopt;
+    return value->second;
 }
 
 std::string ProfileText::get(std::string_view section, std::string_view key,

@@ -30,10 +30,11 @@ std::optional<std::string_view> findRaw(std::string_view text, std::string_view 
 // The text holds at least one section line.
 bool hasSection(std::string_view text);
 
-// A whole file's text for many lookups: the first lookup indexes every
-// section in one pass, so that reading every key of the file costs one
-// pass. Moving it keeps its answers: the text stays where it is. Each answer equals GET_INI_ITEM's on the same
-// text.
+// A whole file's text for many lookups: the first lookup finds every
+// section in one pass over the brackets, and the keys of a section are
+// indexed the first time one of them is asked for, so that reading every key
+// of the file costs one pass. Moving it keeps its answers: the text stays
+// where it is.
 class ProfileText {
   public:
     explicit ProfileText(std::string text)
@@ -49,12 +50,24 @@ class ProfileText {
     std::optional<std::string_view> raw(std::string_view section, std::string_view key) const;
 
   private:
-    using Keys = std::unordered_map<std::string, std::string_view>;
-    const Keys& keysOf(std::string_view section) const;
+    // Names compared and hashed without regard to ASCII letter case.
+    struct NameHash {
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    template <typename Value>
+    using ByName = std::unordered_map<std::string_view, Value, NameHash, NameEqual>;
+    struct Section {
+        // The lines after the section line, up to the next section line.
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        std::optional<ByName<std::string_view>> keys;
+    };
 
     std::shared_ptr<const std::string> text_;
-    mutable bool indexed_ = false;
-    mutable std::unordered_map<std::string, Keys> sections_;
+    mutable std::optional<ByName<Section>> sections_;
 };
 
 }  // namespace vell::profile
