@@ -124,26 +124,32 @@ ReadFailures& failures() {
 // not a file. A file that is there but fails to be read is kept in the
 // record. What was read is kept in the cache with the version the open file
 // had.
-cache::Bytes readFile(const fs::path& p, const std::string& path, bool* missing = nullptr) {
+// The bytes of a regular file as it is now; null when it is missing or
+// not a file. A file that is there but fails to be read is kept in the
+// record. known is what a stat told of it just before, if anything; what was
+// read is kept in the cache with that version, or with the open file's.
+cache::Bytes readFile(const fs::path& p, const std::string& path,
+                      const std::optional<io::Info>& known = std::nullopt,
+                      bool* missing = nullptr) {
     const io::Handle h = io::openForReading(p);
     if (h < 0) {
         if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
         return nullptr;
     }
-    const std::optional<io::Info> info = io::infoOf(h);
+    const std::optional<io::Info> info = known ? known : io::infoOf(h);
     if (!info || !info->regular) {
         io::closeRead(h);
         return nullptr;
     }
     auto bytes = std::make_shared<std::string>();
-    // One read more than the size to see the end; a file that grows while
-    // it is read is read to its end all the same.
+    // One byte more than the size to see the end at once; a file that grows
+    // while it is read is read to its end all the same.
     bytes->resize(static_cast<std::size_t>(info->size) + 1);
     std::size_t have = 0;
     for (;;) {
         if (have == bytes->size()) bytes->resize(bytes->size() * 2);
-        const long long n = io::readSome(h, bytes->data() + have, bytes->size() - have);
-        if (n == 0) break;
+        const std::size_t wanted = bytes->size() - have;
+        const long long n = io::readSome(h, bytes->data() + have, wanted);
         if (n < 0) {
             io::closeRead(h);
             ++failures().count;
@@ -151,10 +157,11 @@ cache::Bytes readFile(const fs::path& p, const std::string& path, bool* missing 
             return nullptr;
         }
         have += static_cast<std::size_t>(n);
+        // A regular file reads short only at its end.
+        if (n == 0 || (static_cast<std::size_t>(n) < wanted && have >= info->size)) break;
     }
     io::closeRead(h);
     bytes->resize(have);
-    // Kept only when it is still the version that was opened.
     if (const auto version = cache::versionOf(*info); version && have == info->size) {
         cache::keepContents(p, *version, bytes);
     }
@@ -174,22 +181,23 @@ std::shared_ptr<const std::string> readShared(const std::string& path) {
         // Opened at once; looked up without regard to case only when it is
         // not there as written.
         bool missing = false;
-        auto bytes = readFile(asWritten, path, &missing);
+        auto bytes = readFile(asWritten, path, std::nullopt, &missing);
         if (bytes || !missing) return bytes;
         const fs::path found = resolve(path);
         return found == asWritten ? nullptr : readFile(found, path);
     }
     // One stat finds the file as written and tells its version.
     fs::path p = asWritten;
-    auto version = cache::versionOf(p);
-    if (!version) {
+    auto info = io::infoOf(p);
+    if (!info) {
         p = resolve(path);
-        version = cache::versionOf(p);
+        info = io::infoOf(p);
     }
-    if (version) {
+    if (!info || !info->regular) return nullptr;
+    if (const auto version = cache::versionOf(*info)) {
         if (auto kept = cache::contents(p, *version)) return kept;
     }
-    return readFile(p, path);
+    return readFile(p, path, info);
 }
 
 std::optional<std::string> readWhole(const std::string& path) {

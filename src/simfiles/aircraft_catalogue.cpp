@@ -52,9 +52,10 @@ void GET_FSACFT(Frm_Vell13& f, const std::string& FS) {
 
     f.Lst_ACFT.clear();
     for (const std::string& folder : aircraftFolders) {
-        const std::string cfg = folder + SEP + "aircraft.cfg";
-        if (!files::fileExists(cfg)) continue;
-        const profile::ProfileText keys = profile::ProfileText::read(cfg);
+        // A folder without its aircraft.cfg holds no aircraft.
+        auto cfg = files::readShared(folder + SEP + "aircraft.cfg");
+        if (!cfg) continue;
+        const profile::ProfileText keys(std::move(cfg));
         const std::string prefix = catalogueSpeeds(keys);
         // The variants are numbered from 0; the first one missing ends them.
         for (int n = 0;; ++n) {
