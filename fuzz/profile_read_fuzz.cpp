@@ -16,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vell::fuzz::require(longValue.compare(0, value.size(), value) == 0, "long value differs");
     vell::fuzz::require(value.find('\0') == std::string::npos, "value holds a NUL");
     const vell::profile::ProfileText text(std::string(parts.rest()));
+    // The first lookup in a section searches it, the second its index.
     vell::fuzz::require(text.get(section, key) == value, "text read once differs");
     vell::fuzz::require(text.get(section, key, 2047) == longValue, "long text read once differs");
+    vell::fuzz::require(text.get(section, key) == value, "indexed text differs");
     return 0;
 }

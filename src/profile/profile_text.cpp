@@ -168,7 +168,7 @@ std::optional<std::string_view> ProfileText::raw(std::string_view section,
         forEachSectionLine(text, [&](std::string_view name, std::size_t line, std::size_t body) {
             if (last) last->end = line;
             // Only the first section of a name counts.
-            const auto [it, first] = sections_->try_emplace(name, Section{body, text.size(), {}});
+            const auto [it, first] = sections_->try_emplace(name, Section{body, text.size(), false, {}});
             last = first ? &it->second : nullptr;
             return true;
         });
@@ -176,6 +176,10 @@ std::optional<std::string_view> ProfileText::raw(std::string_view section,
     const auto found = sections_->find(section);
     if (found == sections_->end()) return std::nullopt;
     Section& s = found->second;
+    if (!s.asked) {
+        s.asked = true;
+        return findInBody(text.substr(s.begin, s.end - s.begin), key);
+    }
     if (!s.keys) {
         s.keys.emplace();
         Lines lines(text.substr(s.begin, s.end - s.begin));

@@ -31,9 +31,9 @@ std::optional<std::string_view> findRaw(std::string_view text, std::string_view 
 bool hasSection(std::string_view text);
 
 // A whole file's text for many lookups: the first lookup finds every
-// section in one pass over the brackets, and the keys of a section are
-// indexed the first time one of them is asked for, so that reading every key
-// of the file costs one pass. Moving it keeps its answers: the text stays
+// section in one pass over the brackets; a section's lines are searched for
+// the first key asked of it and indexed at the second, so that reading every
+// key of the file costs one pass and reading one key of a section no more. Moving it keeps its answers: the text stays
 // where it is.
 class ProfileText {
   public:
@@ -63,6 +63,7 @@ class ProfileText {
         // The lines after the section line, up to the next section line.
         std::size_t begin = 0;
         std::size_t end = 0;
+        bool asked = false;  // a key of it was asked for before
         std::optional<ByName<std::string_view>> keys;
     };
 
