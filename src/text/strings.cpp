@@ -1,5 +1,6 @@
 #include "text/strings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -134,6 +135,10 @@ char byteOf(std::uint32_t cp) {
 }  // namespace
 
 std::string cp1252ToUtf8(std::string_view s) {
+    // Most names are ASCII, which both spell alike.
+    if (std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(s);
+    }
     std::string out;
     out.reserve(s.size());
     for (const char c : s) {
