@@ -32,6 +32,10 @@ cmake --build "$out" -j "$jobs" --target "${targets[@]/%/_fuzz}"
 rm -rf "$out/findings" "$out/work"
 mkdir -p "$out/findings" "$out/work/tmp"
 export TMPDIR="$out/work/tmp"
+# Freed memory stays with the process: returning it to the system (madvise)
+# can stall for seconds on a busy virtual machine, which would pass for a
+# hang of the target.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}allocator_release_to_os_interval_ms=-1"
 
 # Prints a finding's input: exactly (base64) and to read (bytes and hex).
 show_input() {
