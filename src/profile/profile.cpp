@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -129,9 +130,13 @@ std::string readItem(const std::string& file, const std::string& section, const 
                      std::size_t limit) {
     const auto bytes = files::readShared(file);
     if (!bytes) return kMissing;
+    static std::mutex mutex;
     static RecentIndexes recent;
-    if (const profile::ProfileText* index = recent.indexOf(bytes)) {
-        return index->get(section, key, limit);
+    {
+        std::lock_guard lock(mutex);
+        if (const profile::ProfileText* index = recent.indexOf(bytes)) {
+            return index->get(section, key, limit);
+        }
     }
     const auto raw = profile::findRaw(*bytes, section, key);
     return raw ? profile::cleanValue(*raw, limit) : kMissing;
