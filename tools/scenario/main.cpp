@@ -50,8 +50,13 @@ int main(int argc, char** argv) {
             std::printf("SKIP %s: %s\n", name.c_str(), out.message.c_str());
         } else {
             ++failed;
-            std::printf("FAIL %s: %s:%d: %s\n", name.c_str(), path.c_str(), out.line,
+            // A line of an included file is named in its own file, followed
+            // by the include lines that led there.
+            const std::string& file = out.file.empty() ? path : out.file;
+            std::printf("FAIL %s: %s:%d: %s", name.c_str(), file.c_str(), out.line,
                         out.message.c_str());
+            if (!out.includedFrom.empty()) std::printf(" (%s)", out.includedFrom.c_str());
+            std::printf("\n");
         }
         std::fflush(stdout);
         if (keep && !out.root.empty())

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "includes.h"
 #include "platform/host_names.h"
 #include "scenario_run.h"
 
@@ -32,27 +33,54 @@ stdfs::path makeScenarioFolder() {
     throw std::runtime_error("cannot create a temporary folder in " + files::fromHostName(base));
 }
 
-Outcome runIn(const std::string& root, const std::string& text, const ExtraWiring& extra) {
+// A scenario that fails as a whole, before any of its lines runs.
+Outcome failedWhole(const std::string& message) {
+    Outcome out;
+    out.message = message;
+    return out;
+}
+
+// The failing line: its number, and for a line of an included file that
+// file and the include lines that led to it.
+void placeFailure(Outcome& out, int line, const LineSource& source,
+                  const std::string& scenarioFile) {
+    out.line = line;
+    if (!source) return;
+    out.file = source->path;
+    for (const IncludedFile* f = source.get(); f != nullptr; f = f->includer.get()) {
+        out.includedFrom += out.includedFrom.empty() ? "included from " : ", from ";
+        if (f->includer || scenarioFile.empty())
+            out.includedFrom += lineName(f->includer, f->includeLine);
+        else
+            out.includedFrom += scenarioFile + ":" + std::to_string(f->includeLine);
+    }
+}
+
+Outcome runIn(const std::string& root, const std::string& text, const ExtraWiring& extra,
+              const std::string& scenarioFile) {
     Outcome out;
     out.root = root;
     auto run = std::make_unique<ScenarioRun>(root, extra);
     try {
-        run->run(parseScript(text));
+        run->run(putIncludesInPlace(parseScript(text), scenarioFile));
         out.passed = true;
     } catch (const ScenarioSkip& e) {
         out.skipped = true;
         out.message = e.what();
     } catch (const ScenarioFailure& e) {
-        out.line = e.line() != 0 ? e.line() : run->currentLine();
+        if (e.line() != 0)
+            placeFailure(out, e.line(), e.source(), scenarioFile);
+        else
+            placeFailure(out, run->currentLine(), run->currentSource(), scenarioFile);
         out.message = e.what();
     } catch (const ScriptError& e) {
-        out.line = e.line();
+        placeFailure(out, e.line(), e.source(), scenarioFile);
         out.message = e.what();
     } catch (const std::exception& e) {
-        out.line = run->currentLine();
+        placeFailure(out, run->currentLine(), run->currentSource(), scenarioFile);
         out.message = std::string("the program failed: ") + e.what();
     } catch (...) {
-        out.line = run->currentLine();
+        placeFailure(out, run->currentLine(), run->currentSource(), scenarioFile);
         out.message = "the program failed with an unknown error";
     }
     try {
@@ -65,16 +93,15 @@ Outcome runIn(const std::string& root, const std::string& text, const ExtraWirin
     return out;
 }
 
-}  // namespace
-
-Outcome runScenario(const std::string& text, bool keep, const ExtraWiring& extra) {
+Outcome runText(const std::string& text, bool keep, const ExtraWiring& extra,
+                const std::string& scenarioFile) {
     stdfs::path root;
     try {
         root = makeScenarioFolder();
     } catch (const std::exception& e) {
-        return Outcome{false, 0, e.what(), {}};
+        return failedWhole(e.what());
     }
-    Outcome out = runIn(files::fromHostName(root), text, extra);
+    Outcome out = runIn(files::fromHostName(root), text, extra, scenarioFile);
     if (!keep) {
         std::error_code ec;
         stdfs::remove_all(root, ec);
@@ -82,12 +109,18 @@ Outcome runScenario(const std::string& text, bool keep, const ExtraWiring& extra
     return out;
 }
 
+}  // namespace
+
+Outcome runScenario(const std::string& text, bool keep, const ExtraWiring& extra) {
+    return runText(text, keep, extra, {});
+}
+
 Outcome runScenarioFile(const std::string& path, bool keep) {
     std::ifstream in(stdfs::path(path), std::ios::binary);
-    if (!in) return Outcome{false, 0, "cannot read the scenario file", {}};
+    if (!in) return failedWhole("cannot read the scenario file");
     std::ostringstream text;
     text << in.rdbuf();
-    return runScenario(text.str(), keep);
+    return runText(text.str(), keep, {}, path);
 }
 
 }  // namespace vell::scenario

@@ -61,7 +61,8 @@ void ScenarioRun::run(const std::vector<ScriptLine>& lines) {
     runLines(lines);
     std::vector<Answer> left = ui_.pending();
     if (!left.empty())
-        throw ScenarioFailure(left.front().describe() + " was never used", left.front().line);
+        throw ScenarioFailure(left.front().describe() + " was never used", left.front().line,
+                              left.front().source);
 }
 
 void ScenarioRun::runLines(const std::vector<ScriptLine>& lines) {
@@ -69,9 +70,12 @@ void ScenarioRun::runLines(const std::vector<ScriptLine>& lines) {
         // Failures keep the innermost line; a line that ends well gives the
         // line number back to the one that runs it.
         int outer = currentLine_;
+        LineSource outerSource = currentSource_;
         currentLine_ = line.number;
+        currentSource_ = line.source;
         exec(line);
         currentLine_ = outer;
+        currentSource_ = std::move(outerSource);
     }
 }
 
@@ -94,6 +98,9 @@ void ScenarioRun::exec(const ScriptLine& line) {
     if (verb == "leave") return leave(line);
     if (verb == "select") return select(line);
     if (verb == "key") return key(line);
+    // Includes are put in place before the run; one seen here was written in
+    // a modal block, where it is a block line like any other.
+    if (verb == "include") fail("include is not an action: it cannot stand in a block");
     if (verb == "resize" || verb == "close") {
         needArgs(line, 1, verb.c_str());
         needNoBlock(line);
@@ -241,6 +248,7 @@ void ScenarioRun::answer(const ScriptLine& line) {
     const std::string& kind = line.args[1].text;
     Answer a;
     a.line = line.number;
+    a.source = line.source;
     if (kind == "modal") {
         needArgs(line, 2, "answer modal <<");
         if (!line.hasBlock) fail("usage: answer modal << (a block up to end)");
@@ -279,7 +287,7 @@ void ScenarioRun::runModalBlock(const Answer& answer, Frm_TEXTED&) {
     // The block's lines are read as scenario lines only now; $ROOT and $SEP
     // are replaced in each argument after its quotes are read.
     dialogFocus_ = nullptr;
-    runLines(parseLines(answer.block, answer.blockFirstLine));
+    runLines(parseLines(answer.block, answer.blockFirstLine, answer.source));
     dialogFocus_ = nullptr;
 }
 

@@ -54,6 +54,7 @@ class ScenarioRun {
 
     // The line being run (for failures raised deep inside the program).
     int currentLine() const { return currentLine_; }
+    const LineSource& currentSource() const { return currentSource_; }
 
   private:
     void runLines(const std::vector<ScriptLine>& lines);
@@ -129,6 +130,7 @@ class ScenarioRun {
     mutable std::unique_ptr<Frm_Vell13> window_;
     bool started_ = false;
     int currentLine_ = 0;
+    LineSource currentSource_;
     // The dialog's field with the keyboard input. Kept apart from the main
     // window's, which keeps its own while the dialog is in front (moving
     // between windows raises no LostFocus).

@@ -94,14 +94,25 @@ std::vector<Arg> tokenize(std::string_view line, int lineNumber) {
     return args;
 }
 
-std::vector<ScriptLine> parseLines(const std::vector<std::string>& lines, int firstLine) {
+std::string lineName(const LineSource& source, int line) {
+    if (!source) return "line " + std::to_string(line);
+    return source->path + ":" + std::to_string(line);
+}
+
+std::vector<ScriptLine> parseLines(const std::vector<std::string>& lines, int firstLine,
+                                   const LineSource& source) {
     std::vector<ScriptLine> out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int number = firstLine + static_cast<int>(i);
         if (isIgnorable(lines[i])) continue;
         ScriptLine sl;
         sl.number = number;
-        sl.args = tokenize(lines[i], number);
+        sl.source = source;
+        try {
+            sl.args = tokenize(lines[i], number);
+        } catch (const ScriptError& e) {
+            throw ScriptError(e.line(), e.what(), source);
+        }
         if (!sl.args.empty() && !sl.args.back().quoted && sl.args.back().text == "<<") {
             sl.args.pop_back();
             sl.hasBlock = true;
@@ -113,15 +124,17 @@ std::vector<ScriptLine> parseLines(const std::vector<std::string>& lines, int fi
                 }
                 sl.block.push_back(lines[i]);
             }
-            if (!closed) throw ScriptError(number, "the block is not closed by a line \"end\"");
+            if (!closed)
+                throw ScriptError(number, "the block is not closed by a line \"end\"", source);
         }
         out.push_back(std::move(sl));
     }
     return out;
 }
 
-std::vector<ScriptLine> parseScript(std::string_view text, int firstLine) {
-    return parseLines(splitLines(text), firstLine);
+std::vector<ScriptLine> parseScript(std::string_view text, int firstLine,
+                                    const LineSource& source) {
+    return parseLines(splitLines(text), firstLine, source);
 }
 
 std::string expand(std::string_view text, const std::string& root, const std::string& sep) {

@@ -148,7 +148,7 @@ std::string Answer::describe() const {
         case DialogKind::Modal:
             break;
     }
-    return s + " (line " + std::to_string(line) + ")";
+    return s + " (" + lineName(source, line) + ")";
 }
 
 void ScriptedUiPort::queue(Answer answer) {
@@ -268,9 +268,10 @@ void ScriptedUiPort::showModal(Frm_TEXTED& dialog) {
     std::deque<Answer> left = std::move(queues_.back());
     queues_.pop_back();
     if (!left.empty())
-        throw ScenarioFailure("the modal block left " + left.front().describe() + " unused",
-                              a.line);
-    if (dialog.shown()) throw ScenarioFailure("the modal block did not close Frm_TEXTED", a.line);
+        throw ScenarioFailure("the modal block left " + left.front().describe() + " unused", a.line,
+                              a.source);
+    if (dialog.shown())
+        throw ScenarioFailure("the modal block did not close Frm_TEXTED", a.line, a.source);
 }
 
 }  // namespace vell::scenario

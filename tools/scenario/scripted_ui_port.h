@@ -8,8 +8,10 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "script.h"
 #include "window/ui_port.h"
 
 namespace vell::scenario {
@@ -19,13 +21,16 @@ namespace vell::scenario {
 // back to the runner, which reports it; the program never catches it.
 class ScenarioFailure : public std::runtime_error {
   public:
-    explicit ScenarioFailure(const std::string& what, int line = 0)
-        : std::runtime_error(what), line_(line) {}
+    explicit ScenarioFailure(const std::string& what, int line = 0, LineSource source = nullptr)
+        : std::runtime_error(what), line_(line), source_(std::move(source)) {}
     // The scenario line at fault; 0 when it is the line being run.
     int line() const { return line_; }
+    // The file of that line (nullptr: the scenario's own).
+    const LineSource& source() const { return source_; }
 
   private:
     int line_;
+    LineSource source_;
 };
 
 enum class DialogKind { Open, Save, MsgBox, Input, Modal };
@@ -42,6 +47,7 @@ std::optional<MsgAnswer> parseAnswer(const std::string& word);
 struct Answer {
     DialogKind kind = DialogKind::MsgBox;
     int line = 0;  // where the scenario queued it
+    LineSource source;
     bool cancel = false;
     std::string text;  // the path of an open or save answer, the input text
     MsgAnswer button = MsgAnswer::OK;

@@ -1,6 +1,7 @@
 // Whole scenarios against a window with a few handlers of the test's own:
 // dialogs answered and checked, the modal dialog, focus, disabled fields,
-// failures that name their line, and the temporary folder.
+// failures that name their line (in an included file too), and the
+// temporary folder.
 #include "runner.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "platform/temp_folder.h"
 #include "window/frm_vell13.h"
 
 namespace vell::scenario {
@@ -202,6 +204,76 @@ TEST(ScenarioRunner, TheTemporaryFolderIsRemovedUnlessKept) {
     ASSERT_TRUE(out.passed) << out.message;
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(out.root) / "kept"));
     std::filesystem::remove_all(out.root);
+}
+
+// The current folder for a test, put back when it ends.
+class InFolder {
+  public:
+    explicit InFolder(const std::filesystem::path& folder)
+        : saved_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(saved_, ec);
+    }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+  private:
+    std::filesystem::path saved_;
+};
+
+TEST(ScenarioRunner, IncludedLinesRunAndFailuresNameTheirFileAndTheIncludeLine) {
+    struct Case {
+        const char* scenario;  // main.scn, beside worlds/
+        const char* included;  // worlds/w.inc
+        bool passes;
+        int line;
+        bool inIncluded;      // the failing line is one of worlds/w.inc
+        const char* message;  // a part of the message
+    };
+    const Case cases[] = {
+        {"include worlds/w.inc\nexpect dir $ROOT$SEPfs9$SEPflights\n", "mkdir $ROOT/fs9/flights\n",
+         true, 0, false, ""},
+        {"start\ninclude \"worlds$SEPw.inc\"\n", "\nexpect Txt_Status.text \"x\"\n", false, 2, true,
+         "Txt_Status.text: expected \"x\""},
+        {"start\ninclude worlds/w.inc\n", "answer msgbox OK\n", false, 1, true, "never used"},
+        {"start\ninclude worlds/none.inc\n", "", false, 2, false, "does not exist"},
+    };
+    testing::TempFolder dir;
+    for (const Case& c : cases) {
+        dir.write("main.scn", c.scenario);
+        dir.write("worlds/w.inc", c.included);
+        Outcome out = runScenarioFile(dir / "main.scn", false);
+        EXPECT_EQ(out.passed, c.passes) << c.scenario << out.message;
+        EXPECT_EQ(out.line, c.line) << c.scenario;
+        EXPECT_NE(out.message.find(c.message), std::string::npos) << out.message;
+        if (c.inIncluded) {
+            EXPECT_EQ(out.file, dir / "worlds/w.inc");
+            EXPECT_EQ(out.includedFrom, "included from " + (dir / "main.scn") + ":2");
+        } else {
+            EXPECT_EQ(out.file, "");
+            EXPECT_EQ(out.includedFrom, "");
+        }
+    }
+
+    // A scenario given as a text includes relative to the current folder.
+    InFolder here(dir.host(""));
+    dir.write("w.inc", "expect Txt_Status.text \"x\"\n");
+    Outcome out = runScenario("start\ninclude w.inc\n", false);
+    EXPECT_EQ(out.line, 1);
+    EXPECT_EQ(std::filesystem::path(out.file), std::filesystem::path("w.inc"));
+    EXPECT_EQ(out.includedFrom, "included from line 2");
+
+    // An include line inside a modal block is a line of the block, which
+    // holds actions, answers and expectations alone.
+    out = runScenario("start\nanswer modal <<\ninclude w.inc\nend\nleave Image1\n", false,
+                      editorHandlers);
+    EXPECT_FALSE(out.passed);
+    EXPECT_EQ(out.line, 3);
+    EXPECT_EQ(out.file, "");
+    EXPECT_NE(out.message.find("include"), std::string::npos) << out.message;
 }
 
 }  // namespace
