@@ -132,7 +132,7 @@ const IncludeCase kIncludeCases[] = {
      "main.scn",
      {},
      "scn:2",
-     "worlds/none.inc\" does not exist"},
+     "none.inc\" does not exist"},
     {"AMissingFileInsideAnIncludedOne",
      {{"main.scn", "include a.inc\n"}, {"a.inc", "mkdir x\ninclude b.inc\n"}},
      "main.scn",
