@@ -91,5 +91,22 @@ TEST(Paths, AbsoluteNamesStartAtARootOrADrive) {
     EXPECT_FALSE(paths::isAbsolute(""));
 }
 
+// What the copy may delete: a file in the flight's folder or below it, as
+// "." and ".." lead, never the folder itself or anything beside it.
+TEST(Paths, AFileLiesWithinAFolderOnlyBelowIt) {
+    const std::pair<const char*, bool> cases[] = {
+        {"/u/F/a.PLN", true},           {"/u/F//sub/a.PLN", true},
+        {"/u/F/./a.PLN", true},         {"/u/F/sub/../a.PLN", true},
+        {"/u/F", false},                {"/u/F/", false},
+        {"/u/F/../G/a.PLN", false},     {"/u/F/../../x.PLN", false},
+        {"/u/FG/a.PLN", false},         {"/u/f/a.PLN", false},
+        {"u/F/a.PLN", false},           {"/u/F/../../../../x.PLN", false},
+    };
+    for (const auto& [path, within] : cases) {
+        EXPECT_EQ(paths::liesWithin(p(path), p("/u/F")), within) << path;
+    }
+    EXPECT_FALSE(paths::liesWithin(p("/u/F/a.PLN"), ""));
+}
+
 }  // namespace
 }  // namespace vell
