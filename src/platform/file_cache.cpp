@@ -108,12 +108,22 @@ std::optional<Version> versionOf(const fs::path& path) {
     return versionOf(*info);
 }
 
-Bytes contents(const fs::path& path, const Version& version) {
+namespace {
+
+// What kept holds for path at this version, or null; counted.
+template <typename Value>
+Value lookUp(Recent<Value> State::*kept, const fs::path& path, const Version& version) {
     State& s = state();
     std::lock_guard lock(s.mutex);
-    const Bytes* found = s.contents.find(path.native(), version);
+    const Value* found = (s.*kept).find(path.native(), version);
     ++(found ? s.stats.hits : s.stats.misses);
     return found ? *found : nullptr;
+}
+
+}  // namespace
+
+Bytes contents(const fs::path& path, const Version& version) {
+    return lookUp(&State::contents, path, version);
 }
 
 void keepContents(const fs::path& path, const Version& version, Bytes bytes) {
@@ -125,11 +135,7 @@ void keepContents(const fs::path& path, const Version& version, Bytes bytes) {
 }
 
 Listing listing(const fs::path& folder, const Version& version) {
-    State& s = state();
-    std::lock_guard lock(s.mutex);
-    const Listing* found = s.listings.find(folder.native(), version);
-    ++(found ? s.stats.hits : s.stats.misses);
-    return found ? *found : nullptr;
+    return lookUp(&State::listings, folder, version);
 }
 
 void keepListing(const fs::path& folder, const Version& version, Listing entries) {

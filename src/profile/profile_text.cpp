@@ -46,15 +46,6 @@ class Lines {
     const char* end_;
 };
 
-// The name of a section line, or nothing for another line.
-std::optional<std::string_view> sectionName(std::string_view line) {
-    std::size_t i = 0;
-    while (i < line.size() && isBlankOrTab(line[i])) ++i;
-    if (i == line.size() || line[i] != '[') return std::nullopt;
-    const std::size_t close = line.find(']', i + 1);
-    if (close == std::string_view::npos) return std::nullopt;
-    return trimmed(line.substr(i + 1, close - i - 1));
-}
 
 }  // namespace
 
@@ -134,12 +125,12 @@ std::optional<std::string_view> findRaw(std::string_view text, std::string_view 
 }
 
 bool hasSection(std::string_view text) {
-    Lines lines(text);
-    std::string_view line;
-    while (lines.next(line)) {
-        if (sectionName(line)) return true;
-    }
-    return false;
+    bool found = false;
+    forEachSectionLine(text, [&found](std::string_view, std::size_t, std::size_t) {
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 ProfileText ProfileText::read(const std::string& file) {
