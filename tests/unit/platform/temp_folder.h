@@ -50,6 +50,15 @@ public:
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
     }
+    // Writes lines, each ended by CR LF, as the simulator writes its files.
+    void writeLines(const std::string& relative, const std::vector<std::string>& lines) const {
+        std::string bytes;
+        for (const auto& line : lines) bytes += line + "\r\n";
+        write(relative, bytes);
+    }
+    void mkdir(const std::string& relative) const {
+        std::filesystem::create_directories(host(relative));
+    }
     std::string read(const std::string& relative) const {
         std::ifstream in(host(relative), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
