@@ -1,7 +1,5 @@
-// Runs one piece of file work again and again with a fault injected at the
-// Nth step of one kind, N = 1, 2, ..., until a run in which the fault no
-// longer strikes (the work has fewer such steps): every way that kind of
-// step can fail in that work is then tried once.
+// Runs file work again and again with a fault at the Nth step of one kind, N = 1, 2, ..., until
+// the fault no longer strikes: every way that kind of step can fail in that work is tried.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,11 +13,7 @@
 
 namespace vell::testing {
 
-struct FaultKind {
-    faults::Step step;
-    int error;
-    const char* name;
-};
+struct FaultKind { faults::Step step; int error; const char* name; };
 
 inline std::ostream& operator<<(std::ostream& out, const FaultKind& k) { return out << k.name; }
 
@@ -28,17 +22,13 @@ inline const FaultKind kEveryFaultKind[] = {
     {faults::Step::Flush, EIO, "flush_EIO"},       {faults::Step::Sync, EIO, "sync_EIO"},
     {faults::Step::Close, ENOSPC, "close_ENOSPC"}, {faults::Step::Rename, EIO, "rename_EIO"},
     {faults::Step::Copy, EIO, "copy_EIO"},         {faults::Step::Read, EIO, "read_EIO"},
-    {faults::Step::Any, ENOSPC, "any_ENOSPC"},
-};
+    {faults::Step::Any, ENOSPC, "any_ENOSPC"}};
 
 // The seam unarmed whatever the test does.
-struct DisarmedAtEnd {
-    ~DisarmedAtEnd() { faults::disarm(); }
-};
+struct DisarmedAtEnd { ~DisarmedAtEnd() { faults::disarm(); } };
 
-// Calls prepare, then work with the fault armed, then check(struck, n), for
-// n = 1, 2, ... up to the first run the fault did not strike. The number of
-// runs in which it struck.
+// prepare, work with the fault armed, check(struck, n), for n = 1, 2, ... up
+// to the first run the fault did not strike; the number of runs it struck.
 inline int runWithEveryFault(const FaultKind& kind, const std::function<void()>& prepare,
                              const std::function<void()>& work,
                              const std::function<void(bool struck, int n)>& check) {

@@ -1,188 +1,153 @@
+// The file system as the handlers see it, the write rule under every fault, the read cache.
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
+#include <chrono>
+#include <thread>
 
+#include "platform/fault_loop.h"
+#include "platform/file_cache.h"
 #include "platform/temp_folder.h"
+#include "platform/write_rule.h"
+#include "profile/profile.h"
 
 namespace vell {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::TempFolder;
+using Names = std::vector<std::string>;
 
-TEST(Files, FindsPathsWithoutRegardToLetterCase) {
+TEST(Files, FindListWriteCopyAndDeleteWithoutRegardToLetterCase) {
     TempFolder tmp;
-    tmp.write("Flights/Sub/File.FLT", "x");
-    EXPECT_TRUE(files::fileExists(tmp / "flights/SUB/file.flt"));
+    for (const char* name : {"b.FLT", "A.flt", "c.flt.bak", "README", "D.flt/x", "S/Al/F.FLT"})
+        tmp.write(name, "");
+    // Doubled and trailing separators count as one; a file is no folder.
+    EXPECT_TRUE(files::fileExists(tmp / "s//AL//f.flt") && files::folderExists(tmp / "s/al/"));
+    EXPECT_FALSE(files::fileExists(tmp / "s/al") || files::folderExists(tmp / "s/al/f.flt"));
+    EXPECT_FALSE(files::fileExists("") || files::fileExists(tmp / "s/x/f.flt"));
 #ifndef _WIN32
-    // Where names differ by letter case, the one on disk is the one used.
-    EXPECT_EQ(files::hostPath(tmp / "flights/SUB/file.flt"), tmp / "Flights/Sub/File.FLT");
+    // The names on disk are the ones used; what matches nothing stays as written.
+    EXPECT_EQ(files::hostPath(tmp / "s/AL/New/A.txt"), tmp / "S/Al/New/A.txt");
+#else
+    const std::string drive = tmp.path().substr(0, 2);  // either separator, also at a drive's root
+    EXPECT_TRUE(files::folderExists(drive + "/") && files::fileExists(tmp.path() + "/S\\\\Al/F.FLT"));
 #endif
-    EXPECT_TRUE(files::folderExists(tmp / "FLIGHTS/sub"));
-    // Doubled and trailing separators count as one.
-    EXPECT_TRUE(files::folderExists(tmp / "flights//sub/"));
-    EXPECT_TRUE(files::fileExists(tmp / "flights//sub//FILE.flt"));
-    EXPECT_FALSE(files::fileExists(tmp / "flights/sub"));
-    EXPECT_FALSE(files::folderExists(tmp / "flights/sub/file.flt"));
-    EXPECT_FALSE(files::fileExists(tmp / "flights/other/file.flt"));
-    EXPECT_FALSE(files::fileExists(""));
-    EXPECT_FALSE(files::folderExists(""));
-#ifndef _WIN32
-    // The part that matches nothing stays as written.
-    EXPECT_EQ(files::hostPath(tmp / "FLIGHTS/New/A.txt"), tmp / "Flights/New/A.txt");
-#endif
-}
-
-#ifdef _WIN32
-TEST(Files, TakesWindowsPathsInEveryForm) {
-    TempFolder tmp;
-    tmp.write("Flights/Sub/File.FLT", "x");
-    const std::string folder = tmp.path();
-    ASSERT_GE(folder.size(), 3u);
-    ASSERT_EQ(folder[1], ':');
-    const std::string drive = folder.substr(0, 2);
-    std::string slashed = folder;
-    std::replace(slashed.begin(), slashed.end(), '\\', '/');
-    // A drive's root, with either separator.
-    EXPECT_TRUE(files::folderExists(drive + "\\"));
-    EXPECT_TRUE(files::folderExists(drive + "/"));
-    EXPECT_FALSE(files::listFolders(drive + "\\").empty());
-    // Either separator, mixed and doubled, and letter case ignored.
-    EXPECT_TRUE(files::fileExists(slashed + "/flights/sub/FILE.flt"));
-    EXPECT_TRUE(files::fileExists(folder + "\\Flights/Sub\\\\File.FLT"));
-    EXPECT_TRUE(files::fileExists(drive + "\\\\" + folder.substr(3) + "\\Flights\\Sub\\File.FLT"));
-    EXPECT_FALSE(files::fileExists(folder + "\\Flights\\Sub"));
-    // The root of the current drive.
-    EXPECT_TRUE(files::folderExists("\\"));
-}
-#endif
-
-TEST(Files, ConvertsEightBitNamesToTheHostsNames) {
-    TempFolder tmp;
-    const std::string model = tmp / "Z\xfcrich \x80.txt";
-    ASSERT_TRUE(files::writeWhole(model, "\xa9"));
-    // On disk the name is Unicode: UTF-8 bytes on POSIX, UTF-16 on Windows.
-    EXPECT_TRUE(std::filesystem::exists(tmp.host("") / u8"Z\u00fcrich \u20ac.txt"));
-    EXPECT_EQ(files::hostPath(model), tmp.path() + SEP + "Z\xc3\xbcrich \xe2\x82\xac.txt");
-    EXPECT_EQ(files::readWhole(tmp / "Z\xdcRICH \x80.TXT"), "\xa9");
-    EXPECT_EQ(files::listFiles(tmp.path(), "*.txt"),
-              std::vector<std::string>{"Z\xfcrich \x80.txt"});
-}
-
-TEST(Files, WritesWholeFilesThroughATemporaryFile) {
-    TempFolder tmp;
-    tmp.write("Flights/old.flt", "old");
-    // A new file takes the name as written, inside the folder found.
-    ASSERT_TRUE(files::writeWhole(tmp / "flights/New.FLT", "new"));
-    EXPECT_EQ(tmp.listing("Flights"), "New.FLT;old.flt;");
-    // An existing file found without regard to case is the one replaced.
-    ASSERT_TRUE(files::writeWhole(tmp / "FLIGHTS/OLD.FLT", "replaced"));
-    EXPECT_EQ(tmp.read("Flights/old.flt"), "replaced");
-    EXPECT_EQ(tmp.listing("Flights"), "New.FLT;old.flt;");
-    ASSERT_TRUE(files::writeWhole(tmp / "flights/old.flt", ""));
-    EXPECT_EQ(tmp.read("Flights/old.flt"), "");
-}
-
-TEST(Files, FailedWritesLeaveTheOldFileAndNoLitter) {
-    TempFolder tmp;
-    EXPECT_FALSE(files::writeWhole(tmp / "missing/a.txt", "x"));
-    EXPECT_FALSE(files::writeWhole("", "x"));
-    tmp.write("ro.txt", "keep");
-    std::filesystem::permissions(tmp / "ro.txt", std::filesystem::perms::owner_read);
-    EXPECT_FALSE(files::writeWhole(tmp / "ro.txt", "lost"));
-    EXPECT_EQ(tmp.read("ro.txt"), "keep");
-    tmp.write("folder/inner.txt", "x");
-    EXPECT_FALSE(files::writeWhole(tmp / "folder", "x"));
-    EXPECT_EQ(tmp.listing(), "folder;ro.txt;");
-}
-
-TEST(Files, KeepsPermissionsOfAReplacedFile) {
-#ifdef _WIN32
-    GTEST_SKIP() << "Windows files have no permission bits";
-#endif
-    TempFolder tmp;
-    tmp.write("a.txt", "1");
-    const auto perms = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                       std::filesystem::perms::group_read;
-    std::filesystem::permissions(tmp / "a.txt", perms);
-    ASSERT_TRUE(files::writeWhole(tmp / "a.txt", "2"));
-    EXPECT_EQ(std::filesystem::status(tmp / "a.txt").permissions(), perms);
-}
-
-TEST(Files, ReadLinesSplitsAtEveryKindOfLineEnd) {
-    TempFolder tmp;
-    using Lines = std::vector<std::string>;
-    tmp.write("mixed.txt", "a\r\nb\nc\rd");
-    EXPECT_EQ(files::readLines(tmp / "mixed.txt"), (Lines{"a", "b", "c", "d"}));
-    tmp.write("ended.txt", "a\r\nb\r\n");
-    EXPECT_EQ(files::readLines(tmp / "ended.txt"), (Lines{"a", "b"}));
-    tmp.write("blank.txt", "a\r\n\r\n\n\r");
-    EXPECT_EQ(files::readLines(tmp / "blank.txt"), (Lines{"a", "", "", ""}));
-    tmp.write("empty.txt", "");
-    EXPECT_EQ(files::readLines(tmp / "empty.txt"), Lines{});
-    tmp.write("eight.txt", "\xa9 1\xb0\r\n");
-    EXPECT_EQ(files::readLines(tmp / "EIGHT.TXT"), Lines{"\xa9 1\xb0"});
-    EXPECT_FALSE(files::readLines(tmp / "missing.txt").has_value());
-    EXPECT_FALSE(files::readWhole(tmp.path()).has_value());
-}
-
-TEST(Files, ListsFilesByPatternAscendingWithCaseIgnored) {
-    TempFolder tmp;
-    for (const char* name : {"b.FLT", "A.flt", "c.flt.bak", "README", "a_E.PLN", "x.pln"}) tmp.write(name, "");
-    tmp.write("Dir.flt/inner", "");
-    using Names = std::vector<std::string>;
     EXPECT_EQ(files::listFiles(tmp.path(), "*.FLT"), (Names{"A.flt", "b.FLT"}));
-    EXPECT_EQ(files::listFiles(tmp.path(), "*_E.pln"), Names{"a_E.PLN"});
-    EXPECT_EQ(files::listFiles(tmp.path(), "*.*"), (Names{"A.flt", "a_E.PLN", "b.FLT", "c.flt.bak", "README", "x.pln"}));
-    EXPECT_EQ(files::listFiles(tmp / "missing", "*.*"), Names{});
-    EXPECT_EQ(files::listFolders(tmp.path()), Names{"Dir.flt"});
-    tmp.write("sub/zeta/x", "");
-    tmp.write("sub/Alpha/x", "");
-    tmp.write("sub/beta/x", "");
-    EXPECT_EQ(files::listFolders(tmp / "SUB"), (Names{"Alpha", "beta", "zeta"}));
-    EXPECT_EQ(files::listFolders(tmp / "missing"), Names{});
+    EXPECT_EQ(files::listFiles(tmp.path(), "*.*"), (Names{"A.flt", "b.FLT", "c.flt.bak", "README"}));
+    EXPECT_EQ(files::listFolders(tmp.path()), (Names{"D.flt", "S"}));
+    EXPECT_TRUE(files::listFiles(tmp / "no", "*").empty() && files::listFolders(tmp / "no").empty());
+    EXPECT_TRUE(files::matchesPattern("\xe9t\xe9_E1.pln", "\xc9?\xc9*_e?.PLN") &&
+                !files::matchesPattern("a1.t", "a?1.*") && !files::matchesPattern("axby", "a*b*c"));
+    // On disk an 8-bit name is Unicode: UTF-8 on POSIX, UTF-16 on Windows.
+    ASSERT_TRUE(files::writeWhole(tmp / "Z\xfcrich \x80.txt", "\xa9"));
+    EXPECT_TRUE(fs::exists(tmp.host("") / u8"Z\u00fcrich \u20ac.txt"));
+    EXPECT_EQ(files::hostPath(tmp / "Z\xfcrich \x80.txt"), tmp / "Z\xc3\xbcrich \xe2\x82\xac.txt");
+    EXPECT_EQ(files::listFiles(tmp.path(), "*.txt"), Names{"Z\xfcrich \x80.txt"});
+    tmp.write("F/old.flt", "old");
+    // A new file takes the name as written; one found by case is replaced, or copied over.
+    ASSERT_TRUE(files::writeWhole(tmp / "f/New.FLT", "new"));
+    ASSERT_TRUE(files::copyFile(tmp / "f/NEW.flt", tmp / "f/OLD.FLT"));
+    EXPECT_TRUE(files::copyFile(tmp / "F/old.flt", tmp / "F/old.flt"));  // onto itself
+    EXPECT_FALSE(files::copyFile(tmp / "no.flt", tmp / "x.flt") ||
+                 files::copyFile(tmp / "F/old.flt", tmp / "no/x.flt"));
+    EXPECT_EQ(tmp.read("F/old.flt") + tmp.listing("F"), "newNew.FLT;old.flt;");
+    EXPECT_TRUE(files::createFolder(tmp / "F/Sub") && files::deleteFile(tmp / "f/new.flt"));
+    EXPECT_FALSE(files::createFolder(tmp / "a/b") || files::deleteFile(tmp / "f/new.flt") ||
+                 files::deleteFile(tmp / "F/Sub"));
+    tmp.write("F/ro.txt", "keep");  // a failed write loses nothing and leaves nothing behind
+    fs::permissions(tmp.host("F/ro.txt"), fs::perms::owner_read);
+    for (const std::string& path : {tmp / "no/a.txt", std::string(), tmp / "F/ro.txt", tmp / "F"})
+        EXPECT_FALSE(files::writeWhole(path, "lost")) << path;
+    EXPECT_EQ(tmp.read("F/ro.txt") + tmp.listing("F"), "keepSub;old.flt;ro.txt;");
 }
 
-TEST(Files, PatternsMatchWithStarAndQuestionMarkIgnoringCase) {
-    EXPECT_TRUE(files::matchesPattern("flight.flt", "*.FLT"));
-    EXPECT_FALSE(files::matchesPattern("flight.flt.bak", "*.FLT"));
-    EXPECT_TRUE(files::matchesPattern("README", "*.*"));
-    EXPECT_TRUE(files::matchesPattern("a.b.c", "*.*"));
-    EXPECT_TRUE(files::matchesPattern("desc", "desc.*"));
-    EXPECT_TRUE(files::matchesPattern("ab1.txt", "a?1.*"));
-    EXPECT_FALSE(files::matchesPattern("a1.txt", "a?1.*"));
-    EXPECT_TRUE(files::matchesPattern("axxbyyc", "a*b*c"));
-    EXPECT_FALSE(files::matchesPattern("axxbyy", "a*b*c"));
-    EXPECT_TRUE(files::matchesPattern("\xe9t\xe9.txt", "\xc9T\xc9.TXT"));
-    EXPECT_FALSE(files::matchesPattern("", "?"));
-    EXPECT_TRUE(files::matchesPattern("", "*"));
-}
-
-TEST(Files, CreatesCopiesAndDeletes) {
+struct WriteRuleUnderFaults : ::testing::TestWithParam<testing::FaultKind> {
+    // The work leaves a.txt new, or old when it failed, says so truly, and leaves nothing else.
+    void expectOldOrNew(const std::function<bool()>& work, const std::string& now,
+                        const std::string& listing) {
+        bool ok = false;
+        testing::runWithEveryFault(
+            GetParam(), [this] { tmp.write("a.txt", "old\r\n"); }, [&] { ok = work(); },
+            [&](bool struck, int) {
+                EXPECT_TRUE(tmp.read("a.txt") == now || (!ok && tmp.read("a.txt") == "old\r\n"));
+                EXPECT_EQ(ok, !struck);
+                EXPECT_EQ(tmp.listing(), listing);
+            });
+    }
     TempFolder tmp;
-    EXPECT_TRUE(files::createFolder(tmp / "New"));
-    EXPECT_TRUE(files::folderExists(tmp / "new"));
-    EXPECT_FALSE(files::createFolder(tmp / "a/b"));
-    EXPECT_FALSE(files::createFolder(""));
+};
 
-    tmp.write("src.flt", "flight");
-    tmp.write("New/Dst.FLT", "older");
-    EXPECT_TRUE(files::copyFile(tmp / "SRC.flt", tmp / "new/dst.flt"));
-    EXPECT_EQ(tmp.read("New/Dst.FLT"), "flight");
-    EXPECT_EQ(tmp.listing("New"), "Dst.FLT;");
-    EXPECT_TRUE(files::copyFile(tmp / "src.flt", tmp / "src.flt"));
-    EXPECT_EQ(tmp.read("src.flt"), "flight");
-    EXPECT_FALSE(files::copyFile(tmp / "missing.flt", tmp / "x.flt"));
-    EXPECT_FALSE(files::copyFile(tmp / "src.flt", tmp / "missing/x.flt"));
-    EXPECT_FALSE(tmp.has("x.flt"));
+TEST_P(WriteRuleUnderFaults, ReplacingCopyingOrWritingAKeyLeavesTheFileOldOrNew) {
+    expectOldOrNew([this] { return files::writeWhole(tmp / "a.txt", "new"); }, "new", "a.txt;");
+    expectOldOrNew([this] { return writeIniItem(tmp / "a.txt", "USER", "Recent", "x"); },
+                   "old\r\n[USER]\r\nRecent=x\r\n", "a.txt;");
+    tmp.write("b.txt", std::string(200000, 'b'));
+    expectOldOrNew([this] { return files::copyFile(tmp / "b.txt", tmp / "a.txt"); },
+                   std::string(200000, 'b'), "a.txt;b.txt;");
+}
 
-    EXPECT_TRUE(files::deleteFile(tmp / "NEW/DST.flt"));
-    EXPECT_FALSE(tmp.has("New/Dst.FLT"));
-    EXPECT_FALSE(files::deleteFile(tmp / "NEW/DST.flt"));
-    EXPECT_FALSE(files::deleteFile(tmp / "New"));
-    EXPECT_TRUE(tmp.has("New"));
+INSTANTIATE_TEST_SUITE_P(EveryKind, WriteRuleUnderFaults, ::testing::ValuesIn(testing::kEveryFaultKind),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WriteRule, ALeftoverGoesWithTheNextWriteOfItsTargetAndAFailedReadIsCounted) {
+    TempFolder tmp;
+    // A name as long as a folder entry may be: a longer temporary name could not be created.
+    const std::string name = std::string(250, 'T') + ".FLT";
+    ASSERT_TRUE(files::writeWhole(tmp / name, "x") && files::copyFile(tmp / name, tmp / (name + "x")));
+    const auto leftover = files::fromHostName(files::rule::temporaryFor(tmp.host("f")).filename());
+    tmp.write(leftover, "half-writ");
+    ASSERT_TRUE(files::writeWhole(tmp / "other", "x") && tmp.has(leftover));
+    ASSERT_TRUE(files::writeWhole(tmp / "f", "[Main]\r\nTitle=Hop\r\n") && !tmp.has(leftover));
+    testing::DisarmedAtEnd disarm;
+    const auto before = files::readFailures().count;
+    EXPECT_FALSE(files::readWhole(tmp / "gone") || files::readWhole(tmp.path()));  // no disk fault
+    faults::arm(*faults::parse("read:1:EIO"));
+    EXPECT_EQ(GET_INI_ITEM(tmp / "f", "Main", "Title"), "0");
+    EXPECT_EQ(GET_INI_ITEM(tmp / "f", "Main", "Title"), "Hop");
+    EXPECT_EQ(files::readFailures().count, before + 1);
+    EXPECT_EQ(files::readFailures().lastPath, tmp / "f");
+}
+
+// The read cache, with files settled 50 ms after their last change; the waits outlast a tick of
+// any file system's clock. Another program writes the file in place, as an editor does.
+TEST(FileCache, ARepeatedReadComesFromTheCacheButEveryReadSeesTheFileAsItIsNow) {
+    files::cache::setSettleTime(std::chrono::milliseconds(50));
+    TempFolder tmp;
+    const auto settle = [] { std::this_thread::sleep_for(std::chrono::milliseconds(80)); };
+    const auto put = [&](const std::string& name, const char* v) {
+        std::ofstream(tmp.host(name), std::ios::binary) << "[k]\r\nv=" << v << "\r\n";
+    };
+    const auto get = [&](const std::string& name) { return GET_INI_ITEM(tmp / name, "k", "v"); };
+    tmp.mkdir("F");
+    put("F/a.ini", "1");
+    settle();
+    const auto before = files::cache::stats().hits;
+    EXPECT_EQ(get("F/a.ini") + get("F/a.ini") + get("f/A.ini"), "111");  // also by a kept listing
+#ifndef _WIN32  // Windows tells no change time: nothing is kept
+    EXPECT_GE(files::cache::stats().hits, before + 2);
+#endif
+    // Changed keeping its size and modification time, as a sync tool may: the change time tells.
+    const auto modified = fs::last_write_time(tmp.host("F/a.ini"));
+    put("F/a.ini", "2");
+    fs::last_write_time(tmp.host("F/a.ini"), modified);
+    EXPECT_EQ(get("F/a.ini"), "2");
+    // The program's own write, then another's of the same size within one tick of the clock: a
+    // file changed just now is never kept.
+    PUT_INI_ITEM(tmp / "F/a.ini", "k", "v", "4");
+    EXPECT_EQ(get("F/a.ini"), "4");
+    put("F/a.ini", "5");
+    EXPECT_EQ(get("F/a.ini"), "5");
+    settle();
+    EXPECT_EQ(get("F/a.ini") + get("F/b.ini"), "50");
+    put("F/B.ini", "6");  // added to a kept listing
+    EXPECT_EQ(get("F/b.ini"), "6");
+    files::deleteFile(tmp / "F/a.ini");
+    EXPECT_EQ(get("F/a.ini"), "0");
+    put("F/A.INI", "7");  // made anew under another letter case
+    EXPECT_EQ(get("F/a.ini"), "7");
+    files::cache::setSettleTime(std::chrono::seconds(2));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // A fresh folder under the system's temporary folder, removed with its
-// contents when the test ends; plus small helpers to lay files into it.
+// contents when the test ends, and helpers to lay files into it.
 #pragma once
 
 #include <algorithm>
@@ -19,11 +19,9 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device rd;
-        const auto base = std::filesystem::temp_directory_path();
-        for (;;) {
-            path_ = base / ("vell-test-" + std::to_string(rd()));
-            if (std::filesystem::create_directory(path_)) break;
-        }
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("vell-test-" + std::to_string(rd()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
         std::error_code ec;
@@ -33,22 +31,17 @@ public:
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-
     // The folder as a model path.
     std::string path() const { return files::fromHostName(path_); }
-    // A model path inside the folder: relative is written with "/", and the
-    // path has the host's separator, as the program builds its paths.
-    std::string operator/(const std::string& relative) const {
-        std::string path = relative;
-        std::replace(path.begin(), path.end(), '/', kSep);
-        return this->path() + SEP + path;
+    // A model path inside the folder, relative written with "/", in the host's separator.
+    std::string operator/(std::string relative) const {
+        std::replace(relative.begin(), relative.end(), '/', kSep);
+        return path() + SEP + relative;
     }
-
-    // Writes bytes to a model path relative to the folder, creating folders.
+    // Writes bytes to a path relative to the folder, creating folders.
     void write(const std::string& relative, const std::string& bytes) const {
-        const auto file = host(relative);
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
+        std::filesystem::create_directories(host(relative).parent_path());
+        std::ofstream(host(relative), std::ios::binary) << bytes;
     }
     // Writes lines, each ended by CR LF, as the simulator writes its files.
     void writeLines(const std::string& relative, const std::vector<std::string>& lines) const {
@@ -56,31 +49,24 @@ public:
         for (const auto& line : lines) bytes += line + "\r\n";
         write(relative, bytes);
     }
-    void mkdir(const std::string& relative) const {
-        std::filesystem::create_directories(host(relative));
-    }
+    void mkdir(const std::string& rel) const { std::filesystem::create_directories(host(rel)); }
     std::string read(const std::string& relative) const {
         std::ifstream in(host(relative), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    bool has(const std::string& relative) const { return std::filesystem::exists(host(relative)); }
-    // The names in the folder (or a sub-folder), sorted, to see stray files.
+    bool has(const std::string& rel) const { return std::filesystem::exists(host(rel)); }
+    // The names in the folder (or a sub-folder), sorted, each followed by ";".
     std::string listing(const std::string& relative = "") const {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(host(relative))) {
+        for (const auto& e : std::filesystem::directory_iterator(host(relative)))
             names.push_back(files::fromHostName(e.path().filename()));
-        }
         std::sort(names.begin(), names.end());
         std::string out;
         for (const auto& n : names) out += n + ";";
         return out;
     }
-
-    // The host's name of a model path relative to the folder.
-    std::filesystem::path host(const std::string& relative) const {
-        return path_ / files::toHostName(relative);
-    }
-
+    // The host's name of a path relative to the folder.
+    std::filesystem::path host(const std::string& rel) const { return path_ / files::toHostName(rel); }
 private:
     std::filesystem::path path_;
 };
