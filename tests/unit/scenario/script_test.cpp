@@ -1,137 +1,137 @@
-// Reading scenario files: arguments and quotes, escapes, blocks, comments,
-// $ROOT and $SEP, and the quoted values and differences of failure messages.
+// Reading scenario files as the format has them: arguments, quotes and
+// escapes, comments, blocks, include lines, $ROOT and $SEP, and the quoted
+// values and differences of failure messages.
 #include "script.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <utility>
+
+#include "includes.h"
+#include "platform/temp_folder.h"
 #include "text_diff.h"
 
 namespace vell::scenario {
 namespace {
 
-std::vector<std::string> texts(const std::vector<Arg>& args) {
-    std::vector<std::string> out;
-    for (const Arg& a : args) out.push_back(a.text);
-    return out;
-}
-
-TEST(ScenarioScript, ArgumentsSplitAtBlanksAndTabsQuotedOnesKeepThem) {
-    auto args = tokenize("  expect\tTxt_Title.text   \"two  words \"  ", 1);
-    EXPECT_EQ(texts(args), (std::vector<std::string>{"expect", "Txt_Title.text", "two  words "}));
-    EXPECT_FALSE(args[0].quoted);
-    EXPECT_TRUE(args[2].quoted);
-
-    // An empty quoted argument is an argument; cancel and "cancel" differ.
-    args = tokenize("answer input \"\"", 1);
-    ASSERT_EQ(args.size(), 3u);
-    EXPECT_EQ(args[2].text, "");
-    EXPECT_TRUE(tokenize("answer open cancel", 1)[2].text == "cancel");
-    EXPECT_FALSE(tokenize("answer open cancel", 1)[2].quoted);
-    EXPECT_TRUE(tokenize("answer open \"cancel\"", 1)[2].quoted);
-}
-
-TEST(ScenarioScript, EscapesInsideQuotesOtherBackslashesStandForThemselves) {
-    auto args = tokenize(R"(x "a\"b\\c\rd\ne\tf" "C:\FS9\flights\\" "\q\a" "\"")", 1);
-    ASSERT_EQ(args.size(), 5u);
-    EXPECT_EQ(args[1].text, "a\"b\\c\rd\ne\tf");
-    // \F, \f, \q and \a are no escapes.
-    EXPECT_EQ(args[2].text, "C:\\FS9\\flights\\");
-    EXPECT_EQ(args[3].text, "\\q\\a");
-    EXPECT_EQ(args[4].text, "\"");
-    // Outside quotes nothing is an escape.
-    EXPECT_EQ(tokenize(R"(a\r\n)", 1)[0].text, "a\\r\\n");
-    // 8-bit bytes pass unchanged.
-    EXPECT_EQ(tokenize("set Txt_Title \"Z\xfcrich \xa9\"", 1)[2].text, "Z\xfcrich \xa9");
-}
-
-TEST(ScenarioScript, BadQuotingIsReportedWithItsLine) {
-    try {
-        tokenize("set Txt_Title \"open", 7);
-        FAIL() << "an unclosed quote was accepted";
-    } catch (const ScriptError& e) {
-        EXPECT_EQ(e.line(), 7);
+// A line and its arguments joined by "|", a quoted one in quotes; or "error at LINE".
+TEST(ScenarioScript, LinesSplitIntoArgumentsWithQuotesAndEscapes) {
+    const char* const cases[][2] = {
+        {"  expect\tTxt_Title.text   \"two  words \"  ", "expect|Txt_Title.text|\"two  words \""},
+        {"answer input \"\"", "answer|input|\"\""},
+        {"answer open cancel", "answer|open|cancel"},
+        {"answer open \"cancel\"", "answer|open|\"cancel\""},
+        {R"(x "a\"b\\c\rd\ne\tf")", "x|\"a\"b\\c\rd\ne\tf\""},
+        {R"(x "C:\FS9\flights\\" "\q\a" "\"")", "x|\"C:\\FS9\\flights\\\"|\"\\q\\a\"|\"\"\""},
+        {R"(a\r\n "b")", "a\\r\\n|\"b\""},  // outside quotes nothing is an escape
+        {"set T \"Z\xfcrich \xa9\"", "set|T|\"Z\xfcrich \xa9\""},
+        {"set T \"open", "error at 7"},
+        {"set T \"a\"b", "error at 7"},
+        {"set T \"a\\\"", "error at 7"},
+    };
+    for (auto [line, expected] : cases) {
+        std::string got;
+        try {
+            for (const Arg& a : tokenize(line, 7))
+                got += (got.empty() ? "" : "|") + (a.quoted ? '"' + a.text + '"' : a.text);
+        } catch (const ScriptError& e) {
+            got = "error at " + std::to_string(e.line());
+        }
+        EXPECT_EQ(got, expected) << line;
     }
-    EXPECT_THROW(tokenize("set Txt_Title \"a\"b", 1), ScriptError);
-    EXPECT_THROW(tokenize("set Txt_Title \"a\\\"", 1), ScriptError);
-}
-
-TEST(ScenarioScript, CommentsAndBlankLinesAreDroppedButBlocksKeepEverything) {
-    const std::string text =
-        "# heading\n"
-        "\n"
-        "   # indented comment\n"
-        "file $ROOT/a.txt <<\n"
-        "[MAIN]  \n"
-        "\n"
-        "# kept\n"
-        "  end\n"
-        "end\n"
-        "expect file \"x <<\"\n"
-        "start\n";
-    auto lines = parseScript(text);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].number, 4);
-    EXPECT_TRUE(lines[0].hasBlock);
-    EXPECT_EQ(texts(lines[0].args), (std::vector<std::string>{"file", "$ROOT/a.txt"}));
-    EXPECT_EQ(lines[0].block, (std::vector<std::string>{"[MAIN]  ", "", "# kept", "  end"}));
-    // A quoted << is a text, not a block.
-    EXPECT_FALSE(lines[1].hasBlock);
-    EXPECT_EQ(lines[1].number, 10);
-    EXPECT_EQ(lines[2].number, 11);
-}
-
-TEST(ScenarioScript, CrLfLineEndsAndAMissingLastLineEnd) {
-    auto lines = parseScript("expect items Lst_BRF <<\r\nA \r\n\r\nend\r\nstart");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].block, (std::vector<std::string>{"A ", ""}));
-    EXPECT_EQ(texts(lines[1].args), (std::vector<std::string>{"start"}));
-    // An empty block.
-    lines = parseScript("expect items Lst_BRF <<\nend\n");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_TRUE(lines[0].hasBlock);
-    EXPECT_TRUE(lines[0].block.empty());
-}
-
-TEST(ScenarioScript, ABlockWithoutEndFailsAtItsFirstLine) {
-    try {
-        parseScript("start\nanswer modal <<\nclick Frm_TEXTED.Command1\n");
-        FAIL() << "an open block was accepted";
-    } catch (const ScriptError& e) {
-        EXPECT_EQ(e.line(), 2);
-    }
-}
-
-TEST(ScenarioScript, RootAndSeparatorAreReplaced) {
-    EXPECT_EQ(expand("$ROOT$SEPflights$SEP$ROOT", "/tmp/r", "/"), "/tmp/r/flights//tmp/r");
-    EXPECT_EQ(expand("no variables $ROO", "/tmp/r", "/"), "no variables $ROO");
-}
-
-TEST(ScenarioScript, QuotedValuesReadBackAsTheSameText) {
-    for (std::string s :
-         {std::string("plain"), std::string("C:\\FS9\\flights"), std::string("a\\"),
-          std::string("x\\ny"), std::string("q\"\r\n\t"), std::string("\\\\"), std::string("")}) {
-        std::string line = "x " + quote(s);
-        auto args = tokenize(line, 1);
-        ASSERT_EQ(args.size(), 2u) << line;
-        EXPECT_EQ(args[1].text, s) << line;
-    }
+    EXPECT_EQ(expand("$ROOT$SEPfs9$SEP$ROOT $ROO", "/tmp/r", "/"), "/tmp/r/fs9//tmp/r $ROO");
+    for (std::string s : {"plain", "C:\\FS9\\flights", "a\\", "x\\ny", "q\"\r\n\t", "\\\\", ""})
+        EXPECT_EQ(tokenize("x " + quote(s), 1).back().text, s) << quote(s);
     EXPECT_EQ(quote("C:\\FS9"), "\"C:\\FS9\"");  // no doubling where none is needed
 }
 
-TEST(ScenarioScript, DifferencesNameTheFirstDifferingLine) {
-    EXPECT_FALSE(firstDifference(std::string_view("a\r\nb\r\n"), std::string_view("a\r\nb\r\n")));
-    EXPECT_EQ(*firstDifference(std::string_view("a\r\nb\r\n"), std::string_view("a\r\nb\n")),
-              "line 2: expected \"b\\r\\n\", actual \"b\\n\"");
-    EXPECT_EQ(*firstDifference(std::string_view("a\r\nb\r\n"), std::string_view("a\r\n")),
-              "line 2: expected \"b\\r\\n\", actual end of file (1 line)");
-    EXPECT_EQ(*firstDifference(std::string_view(""), std::string_view("x")),
-              "line 1: expected end of file (0 lines), actual \"x\"");
+struct FilesCase {
+    std::vector<std::pair<std::string, std::string>> files;  // the first is the scenario
+    // The lines as "where | arguments [<< [block line]...]" joined by "; ", where is the
+    // line's file:number, then each include line that led to it; or "error WHERE: part".
+    std::string result;
+};
 
-    using V = std::vector<std::string>;
-    EXPECT_FALSE(firstDifference(V{"A", "B"}, V{"A", "B"}));
-    EXPECT_EQ(*firstDifference(V{"A", "B"}, V{"A", "C"}), "entry 1: expected \"B\", actual \"C\"");
-    EXPECT_EQ(*firstDifference(V{"A"}, V{"A", "C"}),
-              "expected 1 entries, actual 2; entry 1 is \"C\"");
+const FilesCase kCases[] = {
+    {{{"main.scn", "# heading\n\n   # indented\nfile $ROOT/a.txt <<\n[MAIN]  \n\n# kept\n  end\n"
+                   "end\nexpect file \"<<\"\r\nexpect items L <<\r\nend\r\nstart"}},
+     "scn:4 | file $ROOT/a.txt << [[MAIN]  ] [] [# kept] [  end]; scn:10 | expect file <<; "
+     "scn:11 | expect items L <<; scn:13 | start"},
+    {{{"main.scn", "start\nanswer modal <<\nclick Frm_TEXTED.Command1\n"}},
+     "error scn:2: the block is not closed"},
+    {{{"main.scn", "start\n\nset T \"x\n"}}, "error scn:3: a quoted argument is not closed"},
+    {{{"main.scn", "mkdir a\n\ninclude world.inc\ninclude empty.inc\nmkdir d\n"},
+      {"world.inc", "# a tree\nmkdir b\r\nmkdir c"}, {"empty.inc", ""}},
+     "scn:1 | mkdir a; world.inc:2 < scn:3 | mkdir b; world.inc:3 < scn:3 | mkdir c; "
+     "scn:5 | mkdir d"},
+    {{{"main.scn", "start\ninclude worlds/fs2004.inc\n"},
+      {"worlds/fs2004.inc", "mkdir a\ninclude tree.inc\n"}, {"worlds/tree.inc", "mkdir b\n"}},
+     "scn:1 | start; worlds/fs2004.inc:1 < scn:2 | mkdir a; "
+     "worlds/tree.inc:1 < worlds/fs2004.inc:2 < scn:2 | mkdir b"},
+    {{{"sub/main.scn", "include \"my fixtures$SEPtree.inc\"\n"},
+      {"sub/my fixtures/tree.inc", "include ../../common.inc\n"}, {"common.inc", "mkdir x\n"}},
+     "common.inc:1 < sub/my fixtures/tree.inc:1 < scn:1 | mkdir x"},
+    {{{"main.scn", "include a.inc\ninclude b.inc\n"}, {"a.inc", "include b.inc\n"},
+      {"b.inc", "start\n"}},
+     "b.inc:1 < a.inc:1 < scn:1 | start; b.inc:1 < scn:2 | start"},
+    {{{"main.scn", "file $ROOT/b.txt <<\ninclude world.inc\nend\ninclude world.inc\n"},
+      {"world.inc", "file $ROOT/a.txt <<\n\ninclude missing.inc\nend\nstart\n"}},
+     "scn:1 | file $ROOT/b.txt << [include world.inc]; "
+     "world.inc:1 < scn:4 | file $ROOT/a.txt << [] [include missing.inc]; "
+     "world.inc:5 < scn:4 | start"},
+    {{{"main.scn", "start\ninclude worlds/none.inc\n"}},
+     "error scn:2: none.inc\" does not exist"},
+    {{{"main.scn", "include a.inc\n"}, {"a.inc", "include sub/b.inc\n"},
+      {"sub/b.inc", "include ../a.inc\n"}},
+     "error sub/b.inc:1 < a.inc:1 < scn:1: a.inc\" includes itself"},
+    {{{"main.scn", "include a.inc\nend\n"}, {"a.inc", "mkdir x\nexpect items Lst_BRF <<\nA\n"}},
+     "error a.inc:2 < scn:1: not closed"},
+};
+
+TEST(ScenarioScript, CommentsBlocksAndIncludedLinesInPlaceOrAFailureAtTheirLine) {
+    for (const FilesCase& c : kCases) {
+        testing::TempFolder dir;
+        auto name = [&](const LineSource& f) {
+            return f ? std::filesystem::path(files::toHostName(f->path))
+                           .lexically_relative(files::toHostName(dir.path()))
+                           .generic_string()
+                     : std::string("scn");
+        };
+        auto where = [&](const LineSource& source, int number) {
+            std::string s = name(source) + ":" + std::to_string(number);
+            for (const IncludedFile* f = source.get(); f != nullptr; f = f->includer.get())
+                s += " < " + name(f->includer) + ":" + std::to_string(f->includeLine);
+            return s;
+        };
+        for (const auto& [path, text] : c.files) dir.write(path, text);
+        const std::string scenario = c.files.front().first;
+        std::string got;
+        try {
+            for (const ScriptLine& line :
+                 putIncludesInPlace(parseScript(dir.read(scenario)), dir / scenario)) {
+                got += (got.empty() ? "" : "; ") + where(line.source, line.number) + " |";
+                for (const Arg& a : line.args) got += " " + a.text;
+                if (line.hasBlock) got += " <<";
+                for (const std::string& b : line.block) got += " [" + b + "]";
+            }
+        } catch (const ScriptError& e) {
+            const std::string part = c.result.substr(c.result.find(": ") + 2);
+            got = "error " + where(e.source(), e.line()) + ": " +
+                  (std::string(e.what()).find(part) != std::string::npos ? part : e.what());
+        }
+        EXPECT_EQ(got, c.result);
+    }
+}
+
+TEST(ScenarioScript, DifferencesNameTheFirstDifferingLine) {
+    const std::string_view ab = "a\r\nb\r\n";
+    EXPECT_FALSE(firstDifference(ab, ab));
+    EXPECT_EQ(*firstDifference(ab, "a\r\nb\n"), "line 2: expected \"b\\r\\n\", actual \"b\\n\"");
+    EXPECT_EQ(*firstDifference(ab, "a\r\n"),
+              "line 2: expected \"b\\r\\n\", actual end of file (1 line)");
+    EXPECT_EQ(*firstDifference(std::vector<std::string>{"A", "B"}, {"A", "C"}),
+              "entry 1: expected \"B\", actual \"C\"");
 }
 
 }  // namespace

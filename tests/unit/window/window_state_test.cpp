@@ -1,229 +1,191 @@
-// The window's behaviour as the handlers rely on it: events raised only on a
-// change and nested, option groups, the self-sorting list, typing, keyboard
-// input, frames in front, and the window's lifecycle.
+// The window model: every field named once, in its frame; access keys of one
+// field each; events once on a change and nested; option groups, the sorted
+// list, typing through the key preview; failures that end an action only.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+#include "vellmaster.h"
 #include "window/fake_ui_port.h"
 #include "window/frm_vell13.h"
 
 namespace vell {
 namespace {
 
-class WindowState : public ::testing::Test {
+// Every field by the frame it sits in ("": none), as the scenarios and the front end name it.
+const std::pair<const char*, const char*> kPlaces[] = {
+    {"", "File1 File2 Lst_FS_APT2 Lst_Fplbrf Lst_pln_pat Frame1 Chk_KIV Chk_FS_Apt Frame_PLN_IMP "
+     "Frame_FS_APT Lst_FS_APT Lst_ACFT Frame_Mode Lst_BRF CMDialog1 Cmd_Sel_BRF Txt_Sel_BRF "
+     "Chk_Auto_BRF Txt_Sel_FSPath Txt_Sel_FSFLT Cmd_Sel_FSFLT Cmd_OK2 Txt_Sel_Flightplan "
+     "Lbl_KivPln Lbl_Path Lbl_Sel_BRF Lbl_Sel_Flightplan Lbl_Sel_FSPath Lbl_Sel_FSFLT Lbl_CR "
+     "Image1 mnu_file mnu_FS_folder mnu_desc mnu_datalist t01 mnu_Apt_load mnu_Apt_save "
+     "mnu_Apt_imp mnu_PREF mnu_Standard(0) mnu_Standard(1) mnu_Standard(2) mnu_Standard(3) "
+     "mnu_path mnu_myfiles mnu_fs9 mnu_fs8 mnu_general mnu_about mnu_help mnu_help_d "
+     "Frm_TEXTED.Text1 Frm_TEXTED.Text2 Frm_TEXTED.Command1 Frm_TEXTED.Command2 Frm_TEXTED.Label1 "
+     "Frm_TEXTED.Label2 Frm_TEXTED.Label3"},
+    {"Frame1", "Dir1"},
+    {"Frame_PLN_IMP", "Chk_Carr Txt_CRU Txt_Section Cbo_Pos File_KIV Cmd_KIV Txt_CARR "
+     "Txt_KIV_FLTNR Lbl_Cru Lbl_LegICAO Label20 Label21 Lbl_CARR Lbl_FLTNR"},
+    {"Frame_FS_APT", "Cmd_Recent_Clear Lst_Stored Cmd_APT_Clear Txt_APT_ICAO Cmd_APT_SAVE "
+     "Txt_APT_DAT Lbl_Stored Lbl_APT_ICAO"},
+    {"Frame_Mode", "Txt_SPD Chk_Freq Txt_HDG Txt_CRS Txt_Freq(0) Txt_Freq(1) Txt_Freq(2) "
+     "Txt_Freq(3) Txt_Freq(4) Chk_APT_Data Txt_GDist Picture1 Opt_Vell(0) Opt_Vell(1) Txt_Flt_Nr "
+     "Txt_CarICAO Chk_KeepPlan Chk_WX Txt_DESNAME Txt_DEPNAME Txt_ERWY Txt_POS Txt_DES Txt_DEP "
+     "Txt_Status Cmd_PROC_COPY Txt_GCDist Txt_EET Txt_DepartureTm Txt_Cruise Txt_Description "
+     "Txt_Title Txt_ACFT Lbl_SPD Lbl_HDG Lbl_CRS Lbl_Freq(0) Lbl_Freq(1) Lbl_Freq(2) Lbl_Freq(3) "
+     "Lbl_Freq(4) Lbl_GDist Lbl_Main Lbl_Standard Lbl_Stand_title Lbl_Flt_Nr Lbl_CarICAO "
+     "Lbl_PLN_Vers Lbl_FS_Vers Lbl_DESNAME Lbl_DEPNAME Lbl_ERWY Lbl_POS Lbl_DESICAO Lbl_DEPICAO "
+     "Lbl_GCDist Lbl_EET Lbl_DepartureTm Lbl_Cruise Lbl_Description Lbl_Title Lbl_ACFT"},
+    {"Picture1", "Opt_FS9 Opt_FS8"},
+};
+
+// The access key of a caption ("CO&PY" gives P, "&&" stands for "&"); 0: none.
+char accessKey(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == '&' && caption[++i] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i])));
+    return 0;
+}
+
+using Log = std::vector<std::string>;
+
+class Window : public ::testing::Test {
   protected:
     testing::FakeUiPort ui;
     Host host;
     Frm_Vell13 f{ui, host};
-    std::vector<std::string> log;
+    Log log;
+    std::function<void()> note(const std::string& what) {
+        return [this, what] { log.push_back(what); };
+    }
 };
 
-TEST_F(WindowState, OptionGroupsExcludeEachOther) {
-    f.Opt_FS8.Click = [&] { log.push_back("FS8"); };
-    f.Opt_FS9.Click = [&] { log.push_back("FS9"); };
-    f.Opt_FS9.setValue(true);
-    f.Opt_FS8.setValue(true);
-    EXPECT_TRUE(f.Opt_FS8.value());
-    EXPECT_FALSE(f.Opt_FS9.value());
-    f.Opt_FS8.setValue(true);  // no change, no event
-    EXPECT_EQ(log, (std::vector<std::string>{"FS9", "FS8"}));
-
-    // The two groups are independent of each other.
-    f.Opt_Vell[1].click();
-    EXPECT_TRUE(f.Opt_Vell[1].value());
-    EXPECT_TRUE(f.Opt_FS8.value());
-    f.Opt_Vell[0].click();
-    EXPECT_FALSE(f.Opt_Vell[1].value());
-    EXPECT_TRUE(f.Opt_Vell[0].value());
+TEST_F(Window, EveryNamedFieldIsFoundOnceByItsNameInItsFrame) {
+    for (const auto& [place, names] : kPlaces) {
+        std::istringstream in(names);
+        for (std::string name; in >> name;) {
+            ASSERT_NE(f.find(name), nullptr) << name;
+            EXPECT_EQ(f.find(name)->name(), name.substr(name.find('.') + 1));
+            EXPECT_EQ(f.find(name)->container(), *place ? f.find(place) : nullptr) << name;
+        }
+    }
+    std::set<std::string> seen;
+    for (Field* field : f.fields()) EXPECT_TRUE(seen.insert(field->name()).second) << field->name();
+    EXPECT_EQ(f.find("Txt_Freq(2)"), &f.Txt_Freq[2]);
+    for (const char* none : {"Txt_Freq", "Txt_Freq(5)", "Text1", "Frm_TEXTED.Txt_Title", ""})
+        EXPECT_EQ(f.find(none), nullptr) << none;
 }
 
-TEST_F(WindowState, EventsRunOnlyOnChangeAndNested) {
-    // A check box handler that sets a text whose handler runs before the
-    // check box handler goes on.
-    f.Txt_Title.Change = [&] { log.push_back("title:" + f.Txt_Title.text()); };
+TEST_F(Window, EachAccessKeyBelongsToOneFieldInEveryMode) {
+    const std::pair<const char*, char> keys[] = {{"CO&PY", 'P'}, {"a && &b", 'B'}, {"x &", 0}};
+    for (auto [caption, key] : keys) EXPECT_EQ(accessKey(caption), key) << caption;
+    const auto w = createMainWindow(ui, host);
+    w->Txt_Sel_FSFLT.setText("Hop.FLT");
+    w->KIV_PATH = "kiv";
+    // At start, then in each source mode (the briefing button's caption changes).
+    for (OptionButton* mode : {&w->Opt_Vell[0], &w->Opt_Vell[1], &w->Opt_Vell[1]}) {
+        std::map<char, std::string> owners;
+        for (Field* field : w->fields()) {
+            const auto* captioned = dynamic_cast<const CaptionField*>(field);
+            const char key = captioned ? accessKey(captioned->caption()) : 0;
+            if (key != 0 && !owners.emplace(key, field->name()).second)
+                ADD_FAILURE() << "Alt+" << key << ": " << owners[key] << ", " << field->name();
+        }
+        EXPECT_EQ(owners[accessKey(w->Cmd_Sel_BRF.caption())], "Cmd_Sel_BRF");
+        mode->setEnabled(true);
+        mode->click();
+    }
+}
+
+TEST_F(Window, EventsRunOnceOnAChangeNestedAndObserversHearIt) {
+    f.Txt_Title.Change = note("title");
     f.Chk_WX.Click = [&] {
         log.push_back("wx-in");
         f.Txt_Title.setText("x");
         log.push_back("wx-out");
     };
-    f.Chk_WX.setValue(1);
-    f.Chk_WX.setValue(1);
-    f.Txt_Title.setText("x");
-    EXPECT_EQ(log, (std::vector<std::string>{"wx-in", "title:x", "wx-out"}));
-
-    // Lists raise their click on a new index only; combo selection shows the entry.
-    int clicks = 0;
-    f.Lst_pln_pat.Click = [&] { ++clicks; };
-    f.Lst_pln_pat.addItem("*.PLN");
-    f.Lst_pln_pat.addItem("*_E.PLN");
-    f.Lst_pln_pat.setListIndex(1);
-    f.Lst_pln_pat.setListIndex(1);
-    f.Lst_pln_pat.setListIndex(7);  // out of range selects nothing
-    EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(f.Lst_pln_pat.listIndex(), -1);
-    f.Cbo_Pos.addItem("GATE 1");
-    f.Cbo_Pos.select(0);
-    EXPECT_EQ(f.Cbo_Pos.text(), "GATE 1");
-}
-
-TEST_F(WindowState, ObserversHearFieldAndWindowChanges) {
-    std::vector<std::string> seen;
-    f.Chk_Freq.addObserver([&](Field& field) { seen.push_back(field.name()); });
-    f.Chk_Freq.setValue(1);  // already set: nothing
-    f.Chk_Freq.setValue(0);
-    f.Chk_Freq.setEnabled(false);
-    EXPECT_EQ(seen.size(), 2u);
-
-    int windowChanges = 0;
+    f.Opt_FS8.Click = note("FS8");
+    f.Opt_FS9.Click = note("FS9");
+    f.Lst_pln_pat.Click = note("list");
+    int seen = 0, windowChanges = 0, first = 0;
+    f.Chk_WX.addObserver([&](Field&) { ++seen; });
     f.addObserver([&] { ++windowChanges; });
-    f.setBusy(true);
-    f.setBusy(true);
-    f.setHelpFile("help.chm");
-    f.setFocus(&f.Txt_Title);
+    f.Opt_FS9.setValue(true);
     f.bringToFront(f.Frame_FS_APT);
-    EXPECT_EQ(windowChanges, 4);
-    EXPECT_TRUE(f.busy());
-    EXPECT_EQ(f.helpFile(), "help.chm");
+    f.Lst_pln_pat.addItem("*.PLN");
+    for (int round = 0; round < 2; ++round) {  // the second round changes nothing
+        f.Chk_WX.setValue(1);
+        f.Txt_Title.setText("x");
+        f.Opt_FS8.setValue(true);
+        f.Lst_pln_pat.setListIndex(0);
+        f.setBusy(true);
+        f.setHelpFile("help.chm");
+        f.setFocus(&f.Txt_Title);
+        if (round == 0) first = windowChanges;
+    }
+    EXPECT_EQ(log, (Log{"FS9", "wx-in", "title", "wx-out", "FS8", "list"}));
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(first, 4);
+    EXPECT_EQ(windowChanges, first);
+    EXPECT_FALSE(f.Opt_FS9.value());
+    f.Opt_Vell[1].click();  // the other group
+    EXPECT_TRUE(f.Opt_FS8.value());
+    f.Lst_pln_pat.setListIndex(7);  // out of range selects nothing
+    EXPECT_EQ(f.Lst_pln_pat.listIndex(), -1);
 }
 
-TEST_F(WindowState, StoredListKeepsItsEntriesSorted) {
-    f.Lst_Stored.addItem("LOWW");
-    f.Lst_Stored.addItem("EDDF");
-    f.Lst_Stored.addItem("KJFK");
-    f.Lst_Stored.setListIndex(1);  // KJFK
+TEST_F(Window, StoredListSortsItselfAndKeepsTheSelectedEntry) {
+    for (const char* icao : {"LOWW", "eddf", "KJFK"}) f.Lst_Stored.addItem(icao);
+    f.Lst_Stored.setListIndex(1);
     f.Lst_Stored.addItem("EGLL");
-    EXPECT_EQ(f.Lst_Stored.items(), (std::vector<std::string>{"EDDF", "EGLL", "KJFK", "LOWW"}));
+    EXPECT_EQ(f.Lst_Stored.items(), (Log{"eddf", "EGLL", "KJFK", "LOWW"}));
     EXPECT_EQ(f.Lst_Stored.item(f.Lst_Stored.listIndex()), "KJFK");
-    // Other lists keep the order they were filled in.
-    f.Lst_BRF.addItem("b");
-    f.Lst_BRF.addItem("a");
-    EXPECT_EQ(f.Lst_BRF.item(0), "b");
 }
 
-TEST_F(WindowState, TypingPassesThePreviewThenTheField) {
-    f.KeyPress = [&](int& k) {
-        log.push_back("window:" + std::to_string(k));
-        if (k == 'x') k = 0;
+// The window's preview first, then the field's own handler; a display field
+// hears the key but takes no text; the dialog's fields skip the preview.
+TEST_F(Window, TypingPassesTheWindowPreviewThenTheFieldsOwnHandler) {
+    auto keyLog = [&](const char* who, int drop, int& k) {
+        log.push_back(who + std::string(1, static_cast<char>(k)));
+        k = k == drop ? 0 : k == 'a' ? 'A' : k;
     };
-    f.Txt_CARR.KeyPress = [&](int& k) {
-        log.push_back("field:" + std::to_string(k));
-        if (k >= 'a' && k <= 'z') k -= 32;
-    };
-    for (char c : std::string("uxa1")) f.typeChar(f.Txt_CARR, c);
-    EXPECT_EQ(f.Txt_CARR.text(), "UA1");
-    // A character the window dropped never reaches the field.
-    EXPECT_EQ(log, (std::vector<std::string>{"window:117", "field:117", "window:120", "window:97",
-                                             "field:97", "window:49", "field:49"}));
-    EXPECT_EQ(f.focus(), &f.Txt_CARR);
-    EXPECT_EQ(f.previewKey(f.Txt_CARR, 'b'), 'B');
-    EXPECT_EQ(f.previewKey(f.Txt_CARR, 'x'), 0);
-}
-
-TEST_F(WindowState, EnterAddsALineEndOnlyToMultiLineBoxes) {
-    int changes = 0;
-    f.Txt_APT_DAT.Change = [&] { ++changes; };
-    f.typeChar(f.Txt_APT_DAT, 'A');
-    f.typeChar(f.Txt_APT_DAT, 13);
-    f.typeChar(f.Txt_APT_DAT, 'B');
-    EXPECT_EQ(f.Txt_APT_DAT.text(), "A\r\nB");
-    EXPECT_EQ(changes, 3);
-    f.typeChar(f.Txt_APT_DAT, 8);
-    f.typeChar(f.Txt_APT_DAT, 8);
-    EXPECT_EQ(f.Txt_APT_DAT.text(), "A");
-
-    f.typeChar(f.Txt_Title, 'T');
-    f.typeChar(f.Txt_Title, 13);
-    EXPECT_EQ(f.Txt_Title.text(), "T");
-
-    // The window may drop Enter before any box sees it.
-    f.KeyPress = [](int& k) {
-        if (k == 13) k = 0;
-    };
-    f.typeChar(f.Txt_APT_DAT, 13);
-    EXPECT_EQ(f.Txt_APT_DAT.text(), "A");
-}
-
-TEST_F(WindowState, DisplayFieldsIgnoreTypingButHearTheKey) {
-    int keys = 0;
-    f.Txt_DEP.KeyPress = [&](int&) { ++keys; };
+    f.KeyPress = [&](int& k) { keyLog("window:", 'x', k); };
+    f.Txt_CARR.KeyPress = [&](int& k) { keyLog("field:", 0, k); };
+    f.Txt_DEP.KeyPress = [&](int& k) { keyLog("display:", 0, k); };
+    f.texted.Text1.KeyPress = [&](int& k) { keyLog("dialog:", 0, k); };
+    for (char c : std::string("uxa")) f.typeChar(f.Txt_CARR, c);
     f.typeChar(f.Txt_DEP, 'E');
-    EXPECT_EQ(f.Txt_DEP.text(), "");
-    EXPECT_EQ(keys, 1);
-}
-
-TEST_F(WindowState, DialogFieldsSkipTheWindowPreview) {
-    int windowKeys = 0;
-    f.KeyPress = [&](int&) { ++windowKeys; };
-    f.texted.Text1.KeyPress = [](int& k) {
-        if (k == 13) k = 32;
-    };
     f.typeChar(f.texted.Text1, 'a');
-    f.typeChar(f.texted.Text1, 13);
-    f.typeChar(f.texted.Text1, 'b');
-    EXPECT_EQ(f.texted.Text1.text(), "a b");
-    EXPECT_EQ(windowKeys, 0);
-    EXPECT_EQ(f.focus(), nullptr);
+    EXPECT_EQ(log, (Log{"window:u", "field:u", "window:x", "window:a", "field:A", "window:E",
+                        "display:E", "dialog:a"}));
+    EXPECT_EQ(f.Txt_CARR.text() + "|" + f.Txt_DEP.text() + "|" + f.texted.Text1.text(), "uA||A");
+    EXPECT_EQ(f.focus(), &f.Txt_DEP);
 }
 
-TEST_F(WindowState, MovingTheInputRaisesLostFocusOfThePreviousHolder) {
-    f.Txt_Flt_Nr.LostFocus = [&] { log.push_back("nr lost, now " + f.focus()->name()); };
-    f.Txt_CARR.LostFocus = [&] { log.push_back("carr lost"); };
-    f.setFocus(&f.Txt_Flt_Nr);
-    f.setFocus(&f.Txt_Flt_Nr);
-    f.setFocus(&f.Txt_CARR);
-    f.setFocus(nullptr);
-    EXPECT_EQ(log, (std::vector<std::string>{"nr lost, now Txt_CARR", "carr lost"}));
-}
-
-TEST_F(WindowState, SharedPlacesShowOneFrame) {
-    EXPECT_TRUE(f.inFront(f.Frame_Mode));
-    EXPECT_FALSE(f.inFront(f.Frame_FS_APT));
-    EXPECT_TRUE(f.inFront(f.Frame1));
-    EXPECT_FALSE(f.inFront(f.Frame_PLN_IMP));
-    EXPECT_TRUE(f.inFront(f.Picture1));  // a place of its own
-
-    f.bringToFront(f.Frame_FS_APT);
-    f.bringToFront(f.Frame_PLN_IMP);
-    EXPECT_TRUE(f.inFront(f.Frame_FS_APT));
-    EXPECT_FALSE(f.inFront(f.Frame_Mode));
-    EXPECT_TRUE(f.inFront(f.Frame_PLN_IMP));
-    f.bringToFront(f.Frame_Mode);
-    EXPECT_TRUE(f.inFront(f.Frame_Mode));
-    EXPECT_FALSE(f.inFront(f.Frame_FS_APT));
-    EXPECT_TRUE(f.inFront(f.Frame_PLN_IMP));
-
-    auto place = f.placeOf(f.Frame1);
-    EXPECT_EQ(place, (std::vector<Frame*>{&f.Frame1, &f.Frame_PLN_IMP}));
-    EXPECT_EQ(f.placeOf(f.Picture1), (std::vector<Frame*>{&f.Picture1}));
-}
-
-TEST_F(WindowState, LifecycleEvents) {
-    int loads = 0, resizes = 0, unloads = 0;
-    f.Load = [&] { ++loads; };
-    f.Resize = [&] { ++resizes; };
-    f.Unload = [&] {
-        ++unloads;
-        f.close();  // closing again from the unload handler does nothing
+// A failure that escapes a handler ends the action, not the program.
+TEST_F(Window, AFailureStopsTheWholeActionIsToldOnceAndTheWindowGoesOn) {
+    f.Txt_Title.Change = [] { throw std::out_of_range("basic_string::substr"); };
+    f.Cmd_OK2.Click = [&] {
+        f.setBusy(true);
+        f.Txt_Title.setText("x");
+        log.push_back("after the change");
     };
-    f.load();
-    f.resize();
-    f.resize();
-    EXPECT_FALSE(f.closed());
-    f.close();
-    f.close();
-    EXPECT_TRUE(f.closed());
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(resizes, 2);
-    EXPECT_EQ(unloads, 1);
-}
-
-TEST_F(WindowState, DescriptionDialogShowsModally) {
-    f.texted.Load = [&] { log.push_back(f.texted.shown() ? "load shown" : "load"); };
-    f.texted.Activate = [&] { log.push_back(f.texted.shown() ? "activate shown" : "activate"); };
-    f.texted.showModal(ui);
-    EXPECT_EQ(log, (std::vector<std::string>{"load", "activate shown"}));
-    EXPECT_EQ(ui.modalShown, 1);
-    EXPECT_TRUE(ui.modalWasShown);
-    EXPECT_FALSE(f.texted.shown());
+    f.Cmd_OK2.click();
+    EXPECT_EQ(log, Log{});
+    EXPECT_EQ(ui.icons, std::vector<MsgIcon>{MsgIcon::Critical});
+    EXPECT_FALSE(f.busy());
+    f.Txt_Title.Change = note("second change");
+    f.Txt_Title.setText("y");
+    EXPECT_EQ(log, Log{"second change"});
+    f.KeyPress = [](int&) { throw 42; };
+    EXPECT_EQ(f.previewKey(f.Txt_Title, 'a'), 'a');
+    ASSERT_EQ(ui.messages.size(), 2U);
+    EXPECT_NE(ui.messages[0].find("basic_string::substr"), std::string::npos) << ui.messages[0];
+    EXPECT_NE(ui.messages[1].find("unknown error"), std::string::npos) << ui.messages[1];
 }
 
 }  // namespace
