@@ -1,326 +1,182 @@
 // The copy command: when it runs at all, what it writes and deletes, and how
 // it stops when a file step fails, without losing a source file.
-#include "copy/copy_procedure.h"
-
-#include <filesystem>
+#include <functional>
 
 #include "copy/wire.h"
 #include "copy_fixture.h"
-#include "profile/profile.h"
+#include "platform/fault_loop.h"
 
 namespace vell {
 namespace {
 
-using testing::crlf;
-using testing::kFlightLines;
-using testing::kPlanLines;
-
+using namespace testing;
 namespace fs = std::filesystem;
+using Prep = std::function<void(CopyWorld&)>;
+const std::string kTwo = "Evening hop.FLT;Evening hop.PLN;";
 
-class CopyProcedure : public testing::CopyTest {
-  protected:
-    CopyProcedure() {
-        f.Txt_Status.setText("before");
-        f.addObserver([this] {
-            if (f.busy()) ++busyShown;
-            if (f.busy() && whenBusy) whenBusy();
-        });
-    }
-
-    bool sourcesIntact() const {
-        return tmp.read(inUser("Evening hop.FLT")) == crlf(kFlightLines) &&
-               tmp.read(inUser("Evening hop.PLN")) == crlf(kPlanLines) &&
-               tmp.read(inUser("Evening hop.WX")) == "weather bytes\r\n";
-    }
-
-    // The one message shown: exclamation, OK, the program's title, the file
-    // named; the pointer normal again while it shows.
-    void expectFailureNaming(const std::string& file) {
-        ASSERT_EQ(ui.messages.size(), 1u);
-        const auto& m = ui.messages[0];
-        EXPECT_NE(m.text.find(file), std::string::npos) << m.text;
-        EXPECT_EQ(m.buttons, MsgButtons::OK);
-        EXPECT_EQ(m.icon, MsgIcon::Exclamation);
-        EXPECT_EQ(m.title, "FS200x_Vellmaster");
-        EXPECT_FALSE(m.busy);
-        EXPECT_FALSE(f.busy());
-        EXPECT_EQ(f.Txt_Status.text(), "before");
-    }
-
-    int busyShown = 0;
-    std::function<void()> whenBusy;
-};
-
-TEST_F(CopyProcedure, FailedPreconditionDoesNothingSilently) {
-    const auto nothingHappens = [this](const char* why) {
-        Cmd_PROC_COPY_Click(f);
-        EXPECT_EQ(tmp.listing(inDest("")), "") << why;
-        EXPECT_TRUE(sourcesIntact()) << why;
-        EXPECT_EQ(busyShown, 0) << why;
-        EXPECT_TRUE(ui.messages.empty()) << why;
-        EXPECT_EQ(f.Txt_Status.text(), "before") << why;
+TEST(CopyProcedure, FailedPreconditionDoesNothingSilently) {
+    const Prep cases[] = {
+        [](CopyWorld& w) { w.f.Dir1.setPath(w.tmp / "FS9/flights"); },
+        [](CopyWorld& w) { w.f.Dir1.setPath(w.tmp / "FS9"); },
+        [](CopyWorld& w) { w.f.FS9_PATH.clear(); },
+        [](CopyWorld& w) { w.f.Txt_Sel_Flightplan.setText("Other.PLN"); },
+        [](CopyWorld& w) { w.f.Txt_Sel_FSFLT.setText("Missing.FLT"); },
+        [](CopyWorld& w) { w.f.Txt_Title.setText(""); },
     };
-    f.Chk_KeepPlan.setValue(0);
-
-    f.Dir1.setPath(tmp / "FS9/flights");
-    nothingHappens("the flights folder itself");
-    f.Dir1.setPath(tmp / "FS9");
-    nothingHappens("no flights folder");
-    f.Dir1.setPath(dest);
-
-    f.FS9_PATH.clear();
-    nothingHappens("no simulator");
-    f.FS8_PATH = tmp / "FS8";
-
-    f.Txt_Sel_Flightplan.setText("Other.PLN");
-    nothingHappens("plan not in the flight's folder");
-    f.Txt_Sel_Flightplan.setText("Evening hop.PLN");
-
-    f.Txt_Sel_FSFLT.setText("Missing.FLT");
-    nothingHappens("flight missing");
-    f.Txt_Sel_FSFLT.setText("Evening hop.FLT");
-
-    f.Txt_Title.setText("");
-    nothingHappens("no title");
-    f.Txt_Title.setText("Evening hop");
-
-    // A folder below a flights folder of any letter case qualifies.
-    fs::create_directories(tmp.path() + "/other/FLIGHTS/Europe");
-    f.Dir1.setPath(tmp / "other/FLIGHTS/Europe");
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_TRUE(tmp.has("other/FLIGHTS/Europe/Evening hop.FLT"));
+    for (const Prep& setup : cases) {
+        CopyWorld w;
+        int busy = 0;
+        w.f.addObserver([&] { busy += w.f.busy(); });
+        w.f.Chk_KeepPlan.setValue(0);
+        setup(w);
+        Cmd_PROC_COPY_Click(w.f);
+        EXPECT_TRUE(w.sourcesIntact() && w.tmp.listing(D).empty() && w.ui.messages.empty() &&
+                    busy == 0 && w.f.Txt_Status.text() == "before");
+    }
 }
 
-TEST_F(CopyProcedure, CopyWritesTheFilesAndReportsTheName) {
-    useStandard(3);
-    f.Txt_Flt_Nr.setText("123");
-    f.Txt_CarICAO.setText("DLH");
-    f.Chk_WX.setValue(1);
-    f.Chk_Auto_BRF.setValue(1);
-    Cmd_PROC_COPY_Click(f);
-
-    EXPECT_EQ(tmp.listing(inDest("")),
-              "0123-DLH_EDDF to EGLL.FLT;0123-DLH_EDDF to EGLL.PLN;0123-DLH_EDDF to EGLL.WX;"
-              "0123-DLH_EDDF to EGLL.htm;");
-    EXPECT_EQ(tmp.read(inDest("0123-DLH_EDDF to EGLL.WX")), "weather bytes\r\n");
-    EXPECT_EQ(f.Txt_Status.text(), "0123-DLH_EDDF to EGLL: Selected Files done!");
-    EXPECT_EQ(busyShown, 1);
-    EXPECT_FALSE(f.busy());
-    EXPECT_TRUE(ui.messages.empty());
-    // Kept by default.
-    EXPECT_TRUE(sourcesIntact());
+TEST(CopyProcedure, TheButtonCopiesUnderTheBaseNameAndKeepsTheSourcesByDefault) {
+    CopyWorld w;
+    int busy = 0;
+    w.f.addObserver([&] { busy += w.f.busy(); });
+    w.useStandard(3);
+    w.f.Txt_Flt_Nr.setText("123");
+    w.f.Txt_CarICAO.setText("DLH");
+    w.f.Chk_WX.setValue(1);
+    w.f.Chk_Auto_BRF.setValue(1);
+    w.tmp.mkdir("other/FLIGHTS/Europe");  // a flights folder of any letter case
+    w.f.Dir1.setPath(w.tmp / "other/FLIGHTS/Europe");
+    wire_copy(w.f);
+    w.f.Cmd_PROC_COPY.click();
+    const std::string b = "0123-DLH_EDDF to EGLL";
+    EXPECT_EQ(w.tmp.listing("other/FLIGHTS/Europe"), b + ".FLT;" + b + ".PLN;" + b + ".WX;" + b + ".htm;");
+    EXPECT_EQ(w.tmp.read("other/FLIGHTS/Europe/" + b + ".WX"), "weather bytes\r\n");
+    EXPECT_EQ(w.f.Txt_Status.text(), b + ": Selected Files done!");
+    EXPECT_TRUE(w.ui.messages.empty() && w.sourcesIntact() && !w.f.busy() && busy == 1);
 }
 
-TEST_F(CopyProcedure, SourcesAreDeletedOnlyWhenNotKept) {
-    f.Chk_WX.setValue(1);
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.listing(inUser("")), "");
-    EXPECT_EQ(tmp.listing(inDest("")), "Evening hop.FLT;Evening hop.PLN;Evening hop.WX;");
+// A move deletes the sources it used from the flight's folder and nothing
+// else: not a file it wrote, nor one outside that folder (which it names).
+TEST(CopyProcedure, AMoveDeletesOnlyTheSourcesItUsedFromTheFlightsFolder) {
+    const auto brf = [](CopyWorld& w, const std::string& at, int fs8) {
+        w.tmp.write(at, "briefing\r\n");
+        w.f.Txt_Sel_BRF.setText(w.tmp / at);
+        (fs8 ? w.f.Opt_FS8.setValue(true) : w.f.Chk_Auto_BRF.setValue(1));
+    };
+    const std::tuple<Prep, std::string, std::string> cases[] = {  // set-up, left in U, copies
+        {[](CopyWorld& w) { w.f.Chk_WX.setValue(1); }, "", kSaved},
+        {[](CopyWorld&) {}, "Evening hop.WX;", kTwo},
+        {[](CopyWorld& w) { w.f.Chk_WX.setValue(1), fs::remove(w.tmp.host(U + "Evening hop.WX")); }, "", kTwo},
+        {[&](CopyWorld& w) { brf(w, U + "E.BRF", 0); }, "E.BRF;Evening hop.WX;", kTwo + "Evening hop.htm;"},
+        {[&](CopyWorld& w) { brf(w, U + "E.BRF", 1); }, "Evening hop.WX;", kTwo + "Evening hop.brf;"},
+        {[&](CopyWorld& w) {  // onto its own sources, the chosen briefing its output
+             for (const char* n : {"Evening hop.FLT", "Evening hop.PLN", "Evening hop.WX"})
+                 fs::copy_file(w.tmp.host(U + n), w.tmp.host(D + n));
+             w.f.Txt_Sel_FSPath.setText(w.tmp / kDest);
+             w.f.Chk_WX.setValue(1);
+             brf(w, D + "Evening hop.brf", 1);
+         }, kSaved, kSaved + "Evening hop.brf;"},
+        {[&](CopyWorld& w) {
+             w.tmp.writeLines("far/Far.PLN", kPlanLines);
+             w.f.Txt_Sel_Flightplan.setText(".." + SEP + "far" + SEP + "Far.PLN");
+             brf(w, "far/Far.BRF", 1);
+         }, "Evening hop.PLN;Evening hop.WX; Far.BRF;Far.PLN;", kTwo + "Evening hop.brf;"},
+    };
+    for (const auto& [setup, left, copies] : cases) {
+        CopyWorld w;
+        w.f.Chk_KeepPlan.setValue(0);
+        setup(w);
+        Cmd_PROC_COPY_Click(w.f);
+        const bool far = w.tmp.has("far");
+        EXPECT_EQ(w.tmp.listing(U) + (far ? " " + w.tmp.listing("far") : ""), left);
+        EXPECT_EQ(w.tmp.listing(D), copies);
+        EXPECT_NE(w.f.Txt_Status.text().find(": Selected Files done!"), std::string::npos);
+        ASSERT_EQ(w.ui.messages.size(), far ? 1u : 0u) << left;
+        if (far) { EXPECT_NE(w.ui.messages[0].text.find(w.tmp / "far/Far.BRF"), std::string::npos); }
+    }
 }
 
-TEST_F(CopyProcedure, WeatherIsLeftWhenItIsNotCopied) {
-    f.Chk_WX.setValue(0);
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.listing(inUser("")), "Evening hop.WX;");
-    EXPECT_FALSE(tmp.has(inDest("Evening hop.WX")));
-
-    // A flight without weather is copied without it, silently.
-    tmp.write(inUser("Evening hop.FLT"), crlf(kFlightLines));
-    tmp.write(inUser("Evening hop.PLN"), crlf(kPlanLines));
-    fs::remove(tmp / inUser("Evening hop.WX"));
-    f.Chk_WX.setValue(1);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(tmp.listing(inUser("")), "");
-    EXPECT_EQ(f.Txt_Status.text(), "Evening hop: Selected Files done!");
+// A failed step stops the copy with one message naming the file; what the
+// copy made goes again, and the sources stay as saved.
+TEST(CopyProcedure, AFailedStepIsNamedAndLeavesTheSources) {
+    const std::string flt = "Evening hop.FLT", pln = "Evening hop.PLN", htm = "Evening hop.htm";
+    const std::tuple<std::function<std::string(CopyWorld&)>, std::string, std::string> cases[] = {
+        {[&](CopyWorld& w) {
+             w.tmp.write(D + flt, "older copy\r\n");
+             fs::permissions(w.tmp.host(D + flt), fs::perms::owner_read);
+             return w.tmp / (D + flt);
+         }, kSaved, flt + ";"},
+        {[&](CopyWorld& w) { return w.tmp.mkdir(D + pln), w.tmp / (D + pln); }, kSaved, pln + ";"},
+        {[&](CopyWorld& w) {  // a source vanishes
+             w.f.addObserver([&w, pln] { if (w.f.busy()) fs::remove(w.tmp.host(U + pln)); });
+             return w.tmp / (U + pln);
+         }, "Evening hop.FLT;Evening hop.WX;", ""},
+        {[&](CopyWorld& w) {  // in two steps: Wine keeps a name that changes only in case
+             fs::rename(w.tmp.host(U + flt), w.tmp.host(U + "renamed"));
+             fs::rename(w.tmp.host(U + "renamed"), w.tmp.host(U + "Evening hop.flt"));
+             return w.f.Txt_Sel_FSFLT.setText("Evening hop.flt"), std::string("Evening hop.flt");
+         }, "Evening hop.PLN;Evening hop.WX;Evening hop.flt;", ""},
+        {[](CopyWorld& w) { return w.f.Txt_Sel_BRF.setText(w.tmp / "no.BRF"), w.tmp / "no.BRF"; }, kSaved, ""},
+        {[&](CopyWorld& w) { return w.tmp.mkdir(D + htm), w.f.Chk_Auto_BRF.setValue(1), w.tmp / (D + htm); },
+         kSaved, htm + ";"},
+        {[](CopyWorld& w) { return w.f.Txt_Title.setText("A/B"), std::string("A/B"); }, kSaved, ""},
+        {[](CopyWorld& w) { return w.f.Txt_Title.setText("..\\E"), std::string("..\\E"); }, kSaved, ""},
+    };
+    for (const auto& [setup, left, copies] : cases) {
+        CopyWorld w;
+        w.f.Chk_KeepPlan.setValue(0);
+        w.f.Chk_WX.setValue(1);
+        const std::string named = setup(w);
+        Cmd_PROC_COPY_Click(w.f);
+        ASSERT_EQ(w.ui.messages.size(), 1u) << named;
+        const ShownMessage& m = w.ui.messages[0];
+        EXPECT_NE(m.text.find(named), std::string::npos) << m.text;
+        EXPECT_TRUE(m.icon == MsgIcon::Exclamation && m.title == kAppTitle && !m.busy);
+        EXPECT_TRUE(!w.f.busy() && w.f.Txt_Status.text() == "before");
+        EXPECT_TRUE(left == kSaved ? w.sourcesIntact() : w.tmp.listing(U) == left) << named;
+        EXPECT_EQ(w.tmp.listing(D), copies);
+        if (w.tmp.has(D + flt)) { EXPECT_EQ(w.tmp.read(D + flt), "older copy\r\n"); }
+    }
 }
 
-TEST_F(CopyProcedure, ChosenBriefingIsDeletedOnlyWhenItWasUsed) {
-    tmp.write(inUser("Evening.BRF"), "briefing\r\n");
-    f.Chk_KeepPlan.setValue(0);
-    f.Chk_Auto_BRF.setValue(1);
-    f.Txt_Sel_BRF.setText(tmp / inUser("Evening.BRF"));
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_TRUE(tmp.has(inUser("Evening.BRF")));
+// A move of flight, plan, weather and a generated briefing, presets patched
+// in, with each kind of step failing at every point in turn: the copy is
+// complete (the sources gone, or kept from a failed deletion on, and told),
+// or every source is as saved, told, and no copy or temporary file stays.
+class CopyUnderFaults : public ::testing::TestWithParam<FaultKind> {};
 
-    tmp.write(inUser("Evening hop.FLT"), crlf(kFlightLines));
-    tmp.write(inUser("Evening hop.PLN"), crlf(kPlanLines));
-    f.Chk_Auto_BRF.setValue(0);
-    f.Opt_FS8.setValue(true);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_FALSE(tmp.has(inUser("Evening.BRF")));
-    EXPECT_EQ(tmp.read(inDest("Evening hop.brf")), "briefing\r\n");
-    EXPECT_TRUE(ui.messages.empty());
+TEST_P(CopyUnderFaults, EndsCompleteOrWithEverySourceAsItWas) {
+    CopyWorld w;
+    for (auto* c : {&w.f.Chk_WX, &w.f.Chk_Auto_BRF, &w.f.Chk_Freq}) c->setValue(1);
+    w.f.Chk_KeepPlan.setValue(0);
+    w.f.Txt_HDG.setText("265");
+    const auto copies = [&w] {
+        std::string all = w.tmp.listing(D);
+        for (const char* e : {".FLT", ".PLN", ".WX", ".htm"}) all += w.tmp.read(D + "Evening hop" + e);
+        return all;
+    };
+    Cmd_PROC_COPY_Click(w.f);
+    const std::string complete = copies();
+    ASSERT_NE(complete.find("HeadingValue=265"), std::string::npos);
+    const int struck = runWithEveryFault(
+        GetParam(), [&w] { w.lay(); }, [&w] { Cmd_PROC_COPY_Click(w.f); },
+        [&](bool, int) {
+            const std::string left = w.tmp.listing(U);
+            const bool done = copies() == complete;
+            if (!done) { EXPECT_TRUE(w.sourcesIntact() && w.tmp.listing(D).empty()) << left; }
+            if (done && !left.empty()) { EXPECT_EQ(w.tmp.read(U + "Evening hop.WX"), "weather bytes\r\n"); }
+            ASSERT_EQ(w.ui.messages.size(), done && left.empty() ? 0u : 1u) << left;
+            if (!w.ui.messages.empty()) {
+                EXPECT_NE(w.ui.messages[0].text.find(done ? "copies are complete" : "no source file has"),
+                          std::string::npos);
+            }
+            EXPECT_FALSE(w.f.busy());
+        });
+    EXPECT_GT(struck, 0);  // every kind of step happens in a copy
 }
 
-TEST_F(CopyProcedure, SourcesOutsideTheFlightsFolderAreReadButNeverDeleted) {
-    // A plan named with ".." and a briefing chosen from another folder.
-    tmp.write("elsewhere/Far.PLN", crlf(kPlanLines));
-    tmp.write("elsewhere/Far.BRF", "briefing\r\n");
-    f.Txt_Sel_Flightplan.setText(std::string("..") + SEP + "elsewhere" + SEP + "Far.PLN");
-    f.Txt_Sel_BRF.setText(tmp / "elsewhere/Far.BRF");
-    f.Chk_Auto_BRF.setValue(0);
-    f.Opt_FS8.setValue(true);
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.listing(inDest("")), "Evening hop.FLT;Evening hop.PLN;Evening hop.brf;");
-    // The flight beside them went; its own plan was not the one copied.
-    EXPECT_EQ(tmp.listing(inUser("")), "Evening hop.PLN;Evening hop.WX;");
-    EXPECT_EQ(tmp.read("elsewhere/Far.PLN"), crlf(kPlanLines));
-    EXPECT_EQ(tmp.listing("elsewhere"), "Far.BRF;Far.PLN;");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].icon, MsgIcon::Information);
-    EXPECT_NE(ui.messages[0].text.find(tmp / "elsewhere/Far.BRF"), std::string::npos);
-    EXPECT_EQ(f.Txt_Status.text(), "Evening hop: Selected Files done!");
-}
-
-TEST_F(CopyProcedure, ATitleAsLongAsANameMayBeIsCopied) {
-    // 250 characters and ".FLT": the longest name a folder entry may have
-    // but one; the temporary files beside it are short.
-    const std::string title(250, 'H');
-    f.Txt_Title.setText(title);
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(tmp.listing(inDest("")), title + ".FLT;" + title + ".PLN;");
-    EXPECT_EQ(GET_INI_ITEM(dest + SEP + title + ".FLT", "Main", "title"), title);
-}
-
-TEST_F(CopyProcedure, CopyingTwiceOverwritesTheEarlierCopy) {
-    Cmd_PROC_COPY_Click(f);
-    f.Txt_Description.setText("Second try");
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(GET_INI_ITEM(dest + SEP + "Evening hop.FLT", "Main", "Description"), "Second try");
-    EXPECT_EQ(tmp.listing(inDest("")), "Evening hop.FLT;Evening hop.PLN;");
-}
-
-TEST_F(CopyProcedure, CopyOntoItsOwnSourceKeepsEveryFile) {
-    // The flight was saved into the destination folder under the very name
-    // the standard gives it.
-    tmp.write(inDest("Evening hop.FLT"), crlf(kFlightLines));
-    tmp.write(inDest("Evening hop.PLN"), crlf(kPlanLines));
-    tmp.write(inDest("Evening hop.WX"), "weather bytes\r\n");
-    tmp.write(inDest("Evening.BRF"), "briefing\r\n");
-    f.Txt_Sel_FSPath.setText(dest);
-    f.Chk_WX.setValue(1);
-    f.Chk_KeepPlan.setValue(0);
-    f.Opt_FS8.setValue(true);
-    f.Txt_Sel_BRF.setText(dest + SEP + "Evening.BRF");
-    Cmd_PROC_COPY_Click(f);
-
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(tmp.listing(inDest("")),
-              "Evening hop.FLT;Evening hop.PLN;Evening hop.WX;Evening hop.brf;");
-    EXPECT_EQ(GET_INI_ITEM(dest + SEP + "Evening hop.FLT", "Main", "Title"), "Evening hop");
-    EXPECT_EQ(GET_INI_ITEM(dest + SEP + "Evening hop.FLT", "Main", "Description"),
-              "Frankfurt to London");
-    EXPECT_EQ(tmp.read(inDest("Evening hop.WX")), "weather bytes\r\n");
-    EXPECT_EQ(f.Txt_Status.text(), "Evening hop: Selected Files done!");
-}
-
-TEST_F(CopyProcedure, ChosenBriefingThatIsTheOutputIsKept) {
-    // The briefing chosen is the very file the copy writes its briefing to.
-    tmp.write(inDest("Evening hop.brf"), "briefing\r\n");
-    f.Chk_KeepPlan.setValue(0);
-    f.Opt_FS8.setValue(true);
-    f.Txt_Sel_BRF.setText(dest + SEP + "Evening hop.brf");
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.read(inDest("Evening hop.brf")), "briefing\r\n");
-    EXPECT_EQ(tmp.listing(inUser("")), "Evening hop.WX;");
-}
-
-TEST_F(CopyProcedure, PlanNamedLikeTheCopyStaysWhileTheFlightMoves) {
-    tmp.write(inDest("Saved.FLT"), crlf(kFlightLines));
-    tmp.write(inDest("Evening hop.PLN"), crlf(kPlanLines));
-    f.Txt_Sel_FSPath.setText(dest);
-    f.Txt_Sel_FSFLT.setText("Saved.FLT");
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.listing(inDest("")), "Evening hop.FLT;Evening hop.PLN;");
-    EXPECT_EQ(GET_INI_ITEM(dest + SEP + "Evening hop.PLN", "flightplan", "title"), "Evening hop");
-}
-
-TEST_F(CopyProcedure, UnwritableFlightCopyStopsBeforeAnythingElse) {
-    tmp.write(inDest("Evening hop.FLT"), "older copy\r\n");
-    fs::permissions(tmp / inDest("Evening hop.FLT"), fs::perms::owner_read);
-    f.Chk_KeepPlan.setValue(0);
-    f.Chk_WX.setValue(1);
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming(dest + SEP + "Evening hop.FLT");
-    EXPECT_EQ(tmp.read(inDest("Evening hop.FLT")), "older copy\r\n");
-    EXPECT_EQ(tmp.listing(inDest("")), "Evening hop.FLT;");
-    EXPECT_TRUE(sourcesIntact());
-}
-
-TEST_F(CopyProcedure, UnwritablePlanCopyTakesTheFlightsCopyBackAndKeepsTheSources) {
-    fs::create_directories(tmp / inDest("Evening hop.PLN"));
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming(dest + SEP + "Evening hop.PLN");
-    EXPECT_FALSE(tmp.has(inDest("Evening hop.FLT")));
-    EXPECT_TRUE(sourcesIntact());
-}
-
-TEST_F(CopyProcedure, VanishedSourceIsReported) {
-    whenBusy = [this] { fs::remove(tmp / inUser("Evening hop.PLN")); };
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming(source + SEP + "Evening hop.PLN");
-    EXPECT_EQ(tmp.read(inUser("Evening hop.FLT")), crlf(kFlightLines));
-}
-
-TEST_F(CopyProcedure, FlightNameWithoutUpperCaseExtensionStopsTheWeatherStep) {
-    // In two steps: Wine keeps a name that changes only in letter case.
-    fs::rename(tmp / inUser("Evening hop.FLT"), tmp / inUser("renamed"));
-    fs::rename(tmp / inUser("renamed"), tmp / inUser("Evening hop.flt"));
-    f.Txt_Sel_FSFLT.setText("Evening hop.flt");
-    f.Chk_WX.setValue(1);
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming("Evening hop.flt");
-    EXPECT_EQ(tmp.listing(inUser("")), "Evening hop.PLN;Evening hop.WX;Evening hop.flt;");
-    EXPECT_FALSE(tmp.has(inDest("Evening hop.WX")));
-}
-
-TEST_F(CopyProcedure, UnreadableChosenBriefingKeepsTheSourcesAndLeavesNoCopy) {
-    f.Chk_WX.setValue(1);
-    f.Chk_KeepPlan.setValue(0);
-    f.Txt_Sel_BRF.setText(tmp / "brf/missing.BRF");
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming(tmp / "brf/missing.BRF");
-    EXPECT_TRUE(sourcesIntact());
-    EXPECT_EQ(tmp.listing(inDest("")), "");
-}
-
-TEST_F(CopyProcedure, UnwritableBriefingKeepsTheSources) {
-    fs::create_directories(tmp / inDest("Evening hop.htm"));
-    f.Chk_Auto_BRF.setValue(1);
-    f.Chk_WX.setValue(1);
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming(dest + SEP + "Evening hop.htm");
-    EXPECT_TRUE(sourcesIntact());
-}
-
-TEST_F(CopyProcedure, NameWithASeparatorIsRefused) {
-    f.Txt_Title.setText("EDDF/EGLL");
-    f.Chk_KeepPlan.setValue(0);
-    Cmd_PROC_COPY_Click(f);
-    expectFailureNaming("EDDF/EGLL");
-    f.Txt_Title.setText("..\\..\\Evening");
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(tmp.listing(inDest("")), "");
-    EXPECT_TRUE(sourcesIntact());
-}
-
-TEST_F(CopyProcedure, ClickOfTheCopyButtonRunsTheCommand) {
-    wire_copy(f);
-    f.Cmd_PROC_COPY.click();
-    EXPECT_TRUE(tmp.has(inDest("Evening hop.FLT")));
-}
+INSTANTIATE_TEST_SUITE_P(EveryKind, CopyUnderFaults, ::testing::ValuesIn(kEveryFaultKind),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vell

@@ -1,122 +1,94 @@
-// Patching the copy: the new name and description in flight and plan, the
+// The copy's base name under the four file-name standards, and patching
+// the copy: the new name and description in flight and plan, the
 // radio and autopilot presets in their number formats, every other byte of
 // both files as the simulator wrote it.
 #include "copy/flight_patch.h"
 
-#include "copy/copy_procedure.h"
+#include "copy/base_name.h"
 #include "copy_fixture.h"
-#include "platform/files.h"
-#include "profile/profile.h"
 
 namespace vell {
 namespace {
 
-using testing::crlf;
-using testing::kFlightLines;
-using testing::kPlanLines;
+using namespace testing;
+using Lines = std::vector<std::string>;
+using Changes = std::vector<std::pair<std::size_t, std::string>>;
 
-// The lines with some of them replaced, by index.
-std::vector<std::string> with(std::vector<std::string> lines,
-                              const std::vector<std::pair<std::size_t, std::string>>& changes) {
+Lines with(Lines lines, const Changes& changes) {
     for (const auto& [i, text] : changes) lines.at(i) = text;
     return lines;
 }
 
-class FlightPatch : public testing::CopyTest {
-  protected:
-    // A copy of the source flight in the destination, as step 4 makes it.
-    std::string copiedFlight() {
-        const std::string copy = dest + SEP + "copy.FLT";
-        EXPECT_TRUE(files::copyFile(source + SEP + "Evening hop.FLT", copy));
-        return copy;
+TEST(BaseName, FollowsTheStandardTheFlightNumberAndTheFieldsAsTheyStand) {
+    const std::tuple<std::size_t, const char*, const char*, const char*> cases[] = {
+        // standard, flight number, airline, name; the title is "T"
+        {0, "123", "DLH", "T"}, {1, "123", "DLH", "EDDF to EGLL"}, {1, "", "DLH", "DLH_EDDF to EGLL"},
+        {1, "", "", "EDDF to EGLL"}, {1, "", "Lufthansa Cargo", "Lufthansa Cargo_EDDF to EGLL"},
+        {2, "123", "DLH", "DLH-0123_EDDF to EGLL"}, {2, "123", "", "-0123_EDDF to EGLL"},
+        {2, "12345", "DLH", "DLH-12345_EDDF to EGLL"}, {2, "12.5", "DLH", "DLH-0013_EDDF to EGLL"},
+        {2, "12A", "DLH", "DLH-12A_EDDF to EGLL"}, {3, "7", "DLH", "0007-DLH_EDDF to EGLL"},
+        {3, "0123", "DLH", "0123-DLH_EDDF to EGLL"},
+        // A flight number that is not positive names the copy after the title.
+        {2, "", "DLH", "T"}, {2, "0000", "DLH", "T"}, {3, "-5", "DLH", "T"}, {3, "DLH", "DLH", "T"},
+    };
+    CopyWorld w;
+    w.f.Txt_Title.setText("T");
+    for (const auto& [standard, nr, airline, name] : cases) {
+        w.useStandard(standard);
+        w.f.Txt_Flt_Nr.setText(nr);
+        w.f.Txt_CarICAO.setText(airline);
+        EXPECT_EQ(baseName(baseNameFields(w.f)), name) << standard << " " << nr;
     }
-};
-
-TEST_F(FlightPatch, PresetsAreWrittenInTheirNumberFormats) {
-    f.Txt_Freq[0].setText("113.9");
-    f.Txt_Freq[1].setText("98.5");
-    f.Txt_CRS.setText("5");
-    f.Txt_Freq[2].setText("113,90");
-    f.Txt_Freq[3].setText("");
-    f.Txt_Freq[4].setText("345");
-    f.Txt_HDG.setText("360");
-    f.Txt_Cruise.setText("35000");
-    f.Txt_SPD.setText("");
-    const std::string flight = copiedFlight();
-    patchCopyPresets(f, flight);
-
-    EXPECT_EQ(tmp.read(inDest("copy.FLT")), crlf(with(kFlightLines, {{6, "Nav1Active=113.90"},
-                                                                     {7, "Nav1Standby=098.50"},
-                                                                     {8, "OBS1=005"},
-                                                                     {9, "Nav2Active=113.00"},
-                                                                     {11, "ADFActive=345.0"},
-                                                                     {14, "HeadingValue=360"},
-                                                                     {15, "AltitudeValue=35000"},
-                                                                     {16, "AirspeedValue=0"}})));
+    w.useStandard(0);
+    w.f.Txt_Title.setText("  Odd: name?*  ");
+    EXPECT_EQ(baseName(baseNameFields(w.f)), "  Odd: name?*  ");
 }
 
-TEST_F(FlightPatch, OnlyTheAirspeedIsWrittenWhenTheOtherFieldsReadAsZero) {
-    f.Txt_Freq[0].setText("n.a.");
-    f.Txt_Freq[4].setText("0");
-    f.Txt_CRS.setText("");
-    f.Txt_Cruise.setText("FL350");
-    f.Txt_SPD.setText("245.5");
-    const std::string flight = copiedFlight();
-    patchCopyPresets(f, flight);
-    EXPECT_EQ(tmp.read(inDest("copy.FLT")), crlf(with(kFlightLines, {{16, "AirspeedValue=246"}})));
+TEST(FlightPatch, PresetsAreWrittenInTheirNumberFormatsAndOnlyWhenNotZero) {
+    const std::pair<Lines, Changes> cases[] = {  // Txt_Freq 0..4, CRS, HDG, Cruise, SPD
+        {{"113.9", "98.5", "113,90", "", "345", "5", "360", "35000", ""},
+         {{6, "Nav1Active=113.90"}, {7, "Nav1Standby=098.50"}, {8, "OBS1=005"},
+          {9, "Nav2Active=113.00"}, {11, "ADFActive=345.0"}, {14, "HeadingValue=360"},
+          {15, "AltitudeValue=35000"}, {16, "AirspeedValue=0"}}},
+        // Only the airspeed is written when the others read as zero.
+        {{"n.a.", "", "", "", "0", "", "", "FL350", "245.5"}, {{16, "AirspeedValue=246"}}},
+        // A rounding that crosses into four digits keeps them all.
+        {{"", "", "", "", "1234.56", "", "47.5", "", "250"},
+         {{11, "ADFActive=1234.6"}, {14, "HeadingValue=048"}}},
+    };
+    for (const auto& [texts, changes] : cases) {
+        CopyWorld w;
+        TextBox* boxes[] = {&w.f.Txt_Freq[0], &w.f.Txt_Freq[1], &w.f.Txt_Freq[2],
+                            &w.f.Txt_Freq[3], &w.f.Txt_Freq[4], &w.f.Txt_CRS,
+                            &w.f.Txt_HDG,     &w.f.Txt_Cruise,  &w.f.Txt_SPD};
+        for (std::size_t i = 0; i < 9; ++i) boxes[i]->setText(texts[i]);
+        EXPECT_FALSE(patchCopyPresets(w.f, w.tmp / (U + "Evening hop.FLT")));
+        EXPECT_EQ(w.tmp.read(U + "Evening hop.FLT"), crlf(with(kFlightLines, changes)));
+    }
 }
 
-TEST_F(FlightPatch, RoundingMayAddADigitAndAPatchCanBeWrittenAgain) {
-    // A rounding that crosses into four digits keeps them all.
-    f.Txt_Freq[4].setText("1234.56");
-    f.Txt_HDG.setText("47.5");
-    const std::string flight = copiedFlight();
-    patchCopyPresets(f, flight);
-    EXPECT_EQ(GET_INI_ITEM(flight, "Avionics.0", "ADFActive"), "1234.6");
-    EXPECT_EQ(GET_INI_ITEM(flight, "AutoPilot.0", "HeadingValue"), "048");
-    f.Txt_HDG.setText("270");
-    patchCopyPresets(f, flight);
-    EXPECT_EQ(GET_INI_ITEM(flight, "AutoPilot.0", "HeadingValue"), "270");
-}
-
-TEST_F(FlightPatch, CopyChangesOnlyTheNameLinesOfFlightAndPlanInPlace) {
-    f.Txt_Freq[0].setText("113.90");  // Chk_Freq is 0: not written
-    f.Txt_SPD.setText("280");
-    useStandard(1);
-    Cmd_PROC_COPY_Click(f);
-    ASSERT_TRUE(ui.messages.empty());
-
-    EXPECT_EQ(tmp.read(inDest("EDDF to EGLL.FLT")),
-              crlf(with(kFlightLines, {{1, "title=EDDF to EGLL"},
-                                       {2, "Description=Frankfurt to London"},
-                                       {19, "Filename=EDDF to EGLL"}})));
-    EXPECT_EQ(tmp.read(inDest("EDDF to EGLL.PLN")),
-              crlf(with(kPlanLines,
-                        {{1, "title=EDDF to EGLL"}, {2, "Description=Frankfurt to London"}})));
-    // The sources are never patched.
-    EXPECT_EQ(tmp.read(inUser("Evening hop.FLT")), crlf(kFlightLines));
-    EXPECT_EQ(tmp.read(inUser("Evening hop.PLN")), crlf(kPlanLines));
-}
-
-TEST_F(FlightPatch, CopyWithPresetsPatchesAfterTheNames) {
-    f.Chk_Freq.setValue(1);
-    f.Txt_Freq[0].setText("113.9");
-    f.Txt_SPD.setText("280");
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.read(inDest("Evening hop.FLT")),
-              crlf(with(kFlightLines, {{1, "title=Evening hop"},
-                                       {2, "Description=Frankfurt to London"},
-                                       {6, "Nav1Active=113.90"},
-                                       {16, "AirspeedValue=280"},
-                                       {19, "Filename=Evening hop"}})));
-}
-
-TEST_F(FlightPatch, PlanSectionInCapitalsAndLoneLineFeedsAreKept) {
-    std::string plan = "[FLIGHTPLAN]\nTitle=Old\nDescription=Old text\ntype=VFR\n";
-    tmp.write(inUser("Evening hop.PLN"), plan);
-    Cmd_PROC_COPY_Click(f);
-    EXPECT_EQ(tmp.read(inDest("Evening hop.PLN")),
-              "[FLIGHTPLAN]\ntitle=Evening hop\nDescription=Frankfurt to London\ntype=VFR\n");
+// A copy changes its name lines in place, presets follow when asked for,
+// and a second copy overwrites the first. The sources are never patched.
+TEST(FlightPatch, TheCopyChangesOnlyItsNameAndPresetLines) {
+    CopyWorld w;
+    w.f.Txt_Freq[0].setText("113.9");
+    w.f.Txt_SPD.setText("280");
+    w.useStandard(1);
+    const Changes names = {{1, "title=EDDF to EGLL"}, {2, "Description=Frankfurt to London"}};
+    const Lines flight = with(with(kFlightLines, names), {{19, "Filename=EDDF to EGLL"}});
+    Cmd_PROC_COPY_Click(w.f);
+    EXPECT_EQ(w.tmp.read(D + "EDDF to EGLL.FLT"), crlf(flight));
+    EXPECT_EQ(w.tmp.read(D + "EDDF to EGLL.PLN"), crlf(with(kPlanLines, names)));
+    w.f.Chk_Freq.setValue(1);
+    Cmd_PROC_COPY_Click(w.f);
+    EXPECT_EQ(w.tmp.read(D + "EDDF to EGLL.FLT"),
+              crlf(with(flight, {{6, "Nav1Active=113.90"}, {16, "AirspeedValue=280"}})));
+    EXPECT_TRUE(w.ui.messages.empty() && w.sourcesIntact());
+    // A plan section in capitals and lone line feeds are kept.
+    w.tmp.write(U + "Evening hop.PLN", "[FLIGHTPLAN]\nTitle=Old\nDescription=Old\ntype=VFR\n");
+    Cmd_PROC_COPY_Click(w.f);
+    EXPECT_EQ(w.tmp.read(D + "EDDF to EGLL.PLN"),
+              "[FLIGHTPLAN]\ntitle=EDDF to EGLL\nDescription=Frankfurt to London\ntype=VFR\n");
 }
 
 }  // namespace
