@@ -2,30 +2,22 @@
 // briefing generator.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 #include "briefing/route_briefing.h"
-#include "platform/files.h"
-#include "window/fake_ui_port.h"
-#include "window/frm_vell13.h"
+#include "simfiles/window_fixture.h"
 
 namespace vell::testing {
 
-inline const std::string kCredit =
-    "This Briefing-File has been generated with the FS 200X VELLMASTER - route briefing for your kneeboard";
-inline const std::string kRouteHeading =
-    "Route:(ID, Latitude, Longitude, Distance, Remaining Dist., Altitude, [Airway ID])";
-
 // An FS 2004 waypoint value: identifier, position, altitude and airway.
-inline std::string fs9Waypoint(const std::string& id, const std::string& lat, const std::string& lon,
-                               const std::string& alt = "+000000.00", const std::string& airway = "") {
+inline std::string fs9Waypoint(const std::string& id, const std::string& lat,
+                               const std::string& lon, const std::string& alt = "+000000.00",
+                               const std::string& airway = "") {
     return ", " + id + ", , " + id + ", I, " + lat + ", " + lon + ", " + alt + ", " + airway;
 }
 
-class BriefingTest : public ::testing::Test {
+class BriefingTest : public SimWindowTest {
   protected:
     BriefingTest() {
         f.Txt_Sel_FSPath.setText(tmp.path());
@@ -37,34 +29,27 @@ class BriefingTest : public ::testing::Test {
         f.Txt_DepartureTm.setText("14:37");
         f.Txt_ACFT.setText("Sample Jet 400");
         f.Txt_SPD.setText("280");
-        f.Lst_ACFT.addItem("180180  Sample Prop");
         f.Lst_ACFT.addItem("447250  Sample Jet 400");
     }
 
-    // A plan of the given waypoint values, with the keys a saved plan has.
-    // extra lines go after the [flightplan] keys (another section, say).
-    void writePlan(const std::vector<std::string>& waypoints, const std::vector<std::string>& extra = {},
-                   const std::string& appVersion = "9.0.30612") {
+    // A plan of the waypoint values with the keys a saved plan has; extra
+    // lines go after them (another section, say); the flight's [GPS_Engine].
+    void write(const std::vector<std::string>& waypoints, const std::vector<std::string>& gps = {},
+               const std::vector<std::string>& extra = {}, const std::string& app = "9.0.30612") {
         std::vector<std::string> lines = {"[flightplan]"};
-        if (!appVersion.empty()) lines.push_back("AppVersion=" + appVersion);
-        lines.insert(lines.end(), {"title=EDDF to LOWW", "description=EDDF, LOWW", "type=IFR", "routetype=2",
-                                   "cruising_altitude=31000",
+        if (!app.empty()) lines.push_back("AppVersion=" + app);
+        lines.insert(lines.end(), {"title=EDDF to LOWW", "type=IFR", "cruising_altitude=31000",
                                    "departure_id=EDDF, N50* 1.99', E8* 32.51', +000364.00",
-                                   "departure_position=25R",
                                    "destination_id=LOWW, N48* 6.62', E16* 34.14', +000600.00",
                                    "departure_name=Frankfurt/Main", "destination_name=Schwechat"});
         for (std::size_t i = 0; i < waypoints.size(); ++i) {
             lines.push_back("waypoint." + std::to_string(i) + "=" + waypoints[i]);
         }
         lines.insert(lines.end(), extra.begin(), extra.end());
-        tmp.write("route.PLN", lines);
-    }
-
-    // The flight with the given [GPS_Engine] lines.
-    void writeFlight(const std::vector<std::string>& gpsEngine) {
-        std::vector<std::string> lines = {"[Main]", "Title=Test flight", "[GPS_Engine]", "Filename=route"};
-        lines.insert(lines.end(), gpsEngine.begin(), gpsEngine.end());
-        tmp.write("route.FLT", lines);
+        tmp.writeLines("route.PLN", lines);
+        std::vector<std::string> flight = {"[Main]", "Title=Test flight", "[GPS_Engine]"};
+        flight.insert(flight.end(), gps.begin(), gps.end());
+        tmp.writeLines("route.FLT", flight);
     }
 
     bool run() { return Create_BRF(f, "My title", "My description"); }
@@ -77,11 +62,6 @@ class BriefingTest : public ::testing::Test {
         }
         return out;
     }
-
-    TempDir tmp;
-    FakeUiPort ui;
-    Host host;
-    Frm_Vell13 f{ui, host};
 };
 
 }  // namespace vell::testing

@@ -1,267 +1,175 @@
 // Opening a saved flight: the dialog, the simulator version and the
-// destination folder that goes with it, the flight fields and the plan name.
+// destination folder that goes with it, the flight fields, the departure
+// time, and finding its plan.
 #include "simfiles/open_flt.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "platform/files.h"
+#include "simfiles/plan_reader.h"
+#include "simfiles/window_fixture.h"
 #include "text/strings.h"
-#include "window/fake_ui_port.h"
-#include "window/frm_vell13.h"
 
 namespace vell {
 namespace {
 
-using testing::TempDir;
+using testing::kAskFolder;
 
-const std::string kAskFolder = "Select/generate destination folder first ..";
-
-class OpenFlt : public ::testing::Test {
+class OpenFlt : public testing::SimWindowTest {
   protected:
     OpenFlt() {
         host.programFolder = tmp / "prog";
-        tmp.mkdir("prog");
         f.FS9_PATH = tmp / "fs9";
         f.FS8_PATH = tmp / "fs8";
         f.USER_PATH = tmp / "user";
-        tmp.mkdir("fs9/flights/Europe");
-        tmp.mkdir("fs8/flights/myflts");
-        tmp.mkdir("user");
+        for (const char* d : {"prog", "fs9/flights/Europe", "fs8/aircraft", "user"}) tmp.mkdir(d);
         // What happens in the window, in order.
-        f.Dir1.Change = [this] { log.push_back("dir1:" + f.Dir1.path()); };
-        f.Txt_Status.Change = [this] { log.push_back("status:" + f.Txt_Status.text()); };
-        f.Chk_Auto_BRF.Click = [this] { log.push_back("auto-brf"); };
+        f.Dir1.Change = [this] { log += "dir1:" + f.Dir1.path() + ";"; };
+        f.Txt_Status.Change = [this] { log += "status:" + f.Txt_Status.text() + ";"; };
+        f.Chk_Auto_BRF.Click = [this] { log += "auto-brf;"; };
     }
-
-    // A flight in the user's folder with the given version and plan key.
-    std::string flight(const std::string& version, const std::string& plan,
-                       const std::string& name = "Vienna Hop.FLT") {
-        std::vector<std::string> lines = {"[Main]"};
-        if (!version.empty()) lines.push_back("AppVersion=" + version);
-        lines.insert(lines.end(),
-                     {"[AutoPilot.0]", "AirspeedValue=250", "[Plane.0]", "Aircraft=Boeing 737-400",
-                      "[DateTimeSeason]", "Hours=14", "Minutes=37", "[GPS_Engine]"});
-        if (!plan.empty()) lines.push_back("Filename=" + plan);
-        tmp.write("user/" + name, lines);
-        return tmp / ("user/" + name);
-    }
-
-    std::string open(const std::string& path) {
-        ui.answerOpen(path);
+    // Opens from the start folder a flight of the version and plan key (""
+    // leaves either out); the plan name it gives.
+    std::string open(const std::string& version, const std::string& plan,
+                     const std::string& folder) {
+        tmp.writeLines("user/Hop.FLT", {"[Main]", version.empty() ? "" : "AppVersion=" + version,
+                                        "[AutoPilot.0]", "AirspeedValue=250", "[Plane.0]",
+                                        "Aircraft=Boeing 737-400", "[DateTimeSeason]", "Hours=14",
+                                        "Minutes=37", "[GPS_Engine]",
+                                        plan.empty() ? "" : "Filename=" + plan});
+        ui.answerOpen(tmp / "user/Hop.FLT");
         std::string planName = "before";
-        Open_FLT(f, f.USER_PATH, planName);
+        Open_FLT(f, folder, planName);
         return planName;
     }
-
-    TempDir tmp;
-    testing::FakeUiPort ui;
-    Host host;
-    Frm_Vell13 f{ui, host};
-    std::vector<std::string> log;
+    std::string log;
 };
 
-TEST_F(OpenFlt, FlightOfFs2004FillsTheFieldsAndMovesDir1ToItsFlights) {
-    f.Dir1.setPath(tmp.path());
-    log.clear();
-    tmp.write("user/Vienna Hop.PLN", {"[flightplan]"});
-    const std::string plan = open(flight("9.00.030612", f.USER_PATH + SEP + "Vienna Hop"));
-
+TEST_F(OpenFlt, AFlightChosenInTheStartFolderFillsTheFields) {
+    EXPECT_EQ(open("9.00.030612", "", f.USER_PATH), "");
     ASSERT_EQ(ui.openRequests.size(), 1u);
-    EXPECT_EQ(ui.openRequests[0].title, "Open FS200X Flight File ..");
-    EXPECT_EQ(ui.openRequests[0].filter, "FS Flight-Files (*.FLT)|*.FLT");
-    EXPECT_EQ(ui.openRequests[0].folder, f.USER_PATH);
-    EXPECT_EQ(ui.openRequests[0].fileName, "");
-    EXPECT_EQ(f.CMDialog1.fileName, tmp / "user/Vienna Hop.FLT");
-    EXPECT_EQ(f.CMDialog1.fileTitle, "Vienna Hop.FLT");
-
-    EXPECT_EQ(f.Txt_Sel_FSFLT.text(), "Vienna Hop.FLT");
-    EXPECT_EQ(f.Txt_Sel_FSPath.text(), f.USER_PATH);
-    EXPECT_EQ(f.Lbl_FS_Vers.caption(), "Detected Flight-Version: FS 2004");
-    EXPECT_EQ(f.Txt_SPD.text(), "250");
-    EXPECT_EQ(f.Txt_ACFT.text(), "Boeing 737-400");
-    EXPECT_EQ(f.Txt_DepartureTm.text(), "14:55");
-    EXPECT_EQ(f.Chk_Auto_BRF.value(), 1);
-    EXPECT_EQ(plan, "Vienna Hop.pln");
-    // The status line asks for a folder before Dir1 moves, and both happen
-    // before the briefing choice.
-    ASSERT_GE(log.size(), 3u);
-    EXPECT_EQ(log[0], "status:" + kAskFolder);
-    EXPECT_EQ(log[1], "dir1:" + f.FS9_PATH + SEP + "flights");
-    EXPECT_EQ(log[2], "auto-brf");
-    // The simulator choice stays as it was.
-    EXPECT_FALSE(f.Opt_FS9.value());
-    EXPECT_FALSE(f.Opt_FS8.value());
+    EXPECT_EQ(ui.openRequests[0].title + "|" + ui.openRequests[0].filter + "|" + ui.openRequests[0].folder,
+              "Open FS200X Flight File ..|FS Flight-Files (*.FLT)|*.FLT|" + f.USER_PATH);
+    EXPECT_EQ(f.CMDialog1.fileName, tmp / "user/Hop.FLT");
+    EXPECT_EQ(f.Txt_Sel_FSFLT.text() + "|" + f.Txt_Sel_FSPath.text(), "Hop.FLT|" + f.USER_PATH);
+    EXPECT_EQ(f.Txt_SPD.text() + "|" + f.Txt_ACFT.text() + "|" + f.Txt_DepartureTm.text(),
+              "250|Boeing 737-400|14:55");
+    EXPECT_FALSE(f.Opt_FS9.value() || f.Opt_FS8.value());  // the simulator choice stays
 }
 
-TEST_F(OpenFlt, Dir1AlreadyInsideTheFs2004FlightsStays) {
-    const std::string inside = f.FS9_PATH + SEP + "flights" + SEP + "Europe";
-    f.Dir1.setPath(inside);
-    f.Chk_Auto_BRF.setValue(1);  // already set: no click this time
-    f.Txt_Status.setText(kAskFolder);  // what the destination check then says
-    log.clear();
-    open(flight("9.1", ""));
-    EXPECT_EQ(f.Dir1.path(), inside);
-    EXPECT_TRUE(log.empty()) << log.front();
-}
-
-TEST_F(OpenFlt, Fs2002AcceptsAnyFolderUnderItsInstallation) {
-    const std::string elsewhere = f.FS8_PATH + SEP + "aircraft";
-    tmp.mkdir("fs8/aircraft");
-    f.Dir1.setPath(elsewhere);
-    f.Txt_Status.setText(kAskFolder);  // what the destination check then says
-    log.clear();
-    open(flight("8.0", ""));
-    EXPECT_EQ(f.Lbl_FS_Vers.caption(), "Detected Flight-Version: FS 2002");
-    EXPECT_EQ(f.Dir1.path(), elsewhere);
-    EXPECT_EQ(log, std::vector<std::string>{"auto-brf"});
-
-    f.Dir1.setPath(f.FS9_PATH);
-    f.Txt_Status.setText("");
-    log.clear();
-    open(flight("8.0", ""));
-    EXPECT_EQ(log, (std::vector<std::string>{"status:" + kAskFolder,
-                                             "dir1:" + f.FS8_PATH + SEP + "flights"}));
-}
-
-TEST_F(OpenFlt, UnknownVersionPointsDir1AtTheProgramFolder) {
-    f.Dir1.setPath(f.FS9_PATH + SEP + "flights" + SEP + "Europe");
-    f.Txt_Status.setText("ready");
-    for (const std::string& version : {std::string("7.0"), std::string()}) {
-        SCOPED_TRACE(version);
-        f.Dir1.setPath(f.FS9_PATH);
+TEST_F(OpenFlt, TheVersionPointsDir1AtItsSimulatorsFlightsUnlessItIsThere) {
+    const std::string fs9 = f.FS9_PATH + SEP + "flights", fs8 = f.FS8_PATH + SEP + "flights";
+    const std::string ask = "status:" + kAskFolder + ";", prog = "dir1:" + host.programFolder + ";";
+    const struct {
+        const char* version;
+        std::string dir1, status, caption, log;  // the status line before
+    } cases[] = {
+        {"9.00.030612", tmp.path(), "", "FS 2004", ask + "dir1:" + fs9 + ";auto-brf;"},
+        {"9.1", fs9 + SEP + "Europe", kAskFolder, "FS 2004", "auto-brf;"},
+        // FS 2002 accepts any folder under its installation.
+        {"8.0", f.FS8_PATH + SEP + "aircraft", kAskFolder, "FS 2002", "auto-brf;"},
+        {"8.0", f.FS9_PATH, "", "FS 2002", ask + "dir1:" + fs8 + ";auto-brf;"},
+        // Unknown: to the program folder without a word; the rest is read.
+        {"7.0", f.FS9_PATH, "ready", "None..", prog + "auto-brf;"},
+        {"", f.FS9_PATH, "ready", "None..", prog + "auto-brf;"},
+    };
+    for (const auto& c : cases) {
+        f.Dir1.setPath(c.dir1);
+        f.Txt_Status.setText(c.status);
+        f.Chk_Auto_BRF.setValue(0);
         log.clear();
-        open(flight(version, ""));  // "" leaves the key out: it reads as "0"
-        EXPECT_EQ(f.Lbl_FS_Vers.caption(), "Detected Flight-Version: None..");
-        EXPECT_EQ(f.Dir1.path(), host.programFolder);
-        // Dir1 moves without a word in the status line first.
-        ASSERT_FALSE(log.empty());
-        EXPECT_EQ(log.front(), "dir1:" + host.programFolder);
-        // The rest of the flight is read all the same.
+        open(c.version, "", f.USER_PATH);
+        EXPECT_EQ(f.Lbl_FS_Vers.caption(), "Detected Flight-Version: " + c.caption) << c.version;
+        EXPECT_EQ(log.substr(0, c.log.size()), c.log) << c.version;
         EXPECT_EQ(f.Txt_ACFT.text(), "Boeing 737-400");
     }
 }
 
-TEST_F(OpenFlt, PlanNameRelativeToTheStartFolderWhenItLiesThere) {
-    tmp.write("user/EDDF-LOWW.PLN", {"[flightplan]"});
-    // Stored in other letter case than the start folder: still made relative.
-    EXPECT_EQ(open(flight("9.0", upper(f.USER_PATH) + SEP + "EDDF-LOWW")), "EDDF-LOWW.pln");
-    // Stored elsewhere: kept as a full path.
-    tmp.write("fs9/flights/Europe/Other.pln", {"[flightplan]"});
-    const std::string other = f.FS9_PATH + SEP + "flights" + SEP + "Europe" + SEP + "Other";
-    EXPECT_EQ(open(flight("9.0", other)), other + ".pln");
+TEST_F(OpenFlt, ThePlanIsNamedRelativeToTheStartFolderAndMustExist) {
+    for (const char* plan : {"user/Hop.PLN", "user/Rel.pln", "prog/Far.pln", "fs9/Other.pln"}) {
+        tmp.writeLines(plan, {"[flightplan]"});
+    }
+    const std::string user = f.USER_PATH, other = f.FS9_PATH + SEP + "Other";
+    const std::string cases[][3] = {
+        {upper(user) + SEP + "Hop", user, "Hop.pln"},  // in other letter case
+        {other, user, other + ".pln"},                 // elsewhere: the full path
+        {user + SEP + "Gone", user, ""},
+        {"", user, ""},     // reads "0.pln"
+        {"Far", user, ""},  // a relative name lies beside the flight
+        {"Rel", user, "Rel.pln"},
+        // Without a start folder the flight's folder takes its place.
+        {user + SEP + "Hop", "", "Hop.pln"},
+        {other, "", other + ".pln"},
+        {user + SEP + "Hop", user + SEP, "Hop.pln"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(open("9.0", c[0], c[1]), c[2]) << c[0] << " in " << c[1];
 }
 
-TEST_F(OpenFlt, PlanMissingOnDiskOrNotNamedGivesAnEmptyName) {
-    EXPECT_EQ(open(flight("9.0", f.USER_PATH + SEP + "Gone")), "");
-    EXPECT_EQ(open(flight("9.0", "")), "");  // reads "0.pln"
-    // A relative name is looked for beside the flight, not elsewhere.
-    tmp.write("prog/Rel.pln", {"[flightplan]"});
-    EXPECT_EQ(open(flight("9.0", "Rel")), "");
-    tmp.write("user/Rel.pln", {"[flightplan]"});
-    EXPECT_EQ(open(flight("9.0", "Rel")), "Rel.pln");
-}
-
-// Without a start folder (the user folder was cleared) a plan beside the
-// flight is named relative to the flight's folder, where the plan reader
-// and the copy look for it; a plan elsewhere keeps its full path.
-TEST_F(OpenFlt, EmptyStartFolderNamesAPlanBesideTheFlightByItsName) {
-    tmp.write("user/Full.pln", {"[flightplan]"});
-    ui.answerOpen(flight("9.0", f.USER_PATH + SEP + "Full"));
-    std::string plan;
-    Open_FLT(f, "", plan);
-    EXPECT_EQ(plan, "Full.pln");
-
-    tmp.write("fs9/flights/Elsewhere.pln", {"[flightplan]"});
-    const std::string elsewhere = f.FS9_PATH + SEP + "flights" + SEP + "Elsewhere";
-    ui.answerOpen(flight("9.0", elsewhere));
-    Open_FLT(f, "", plan);
-    EXPECT_EQ(plan, elsewhere + ".pln");
-}
-
-// A start folder stored with a separator at its end still cuts the plan's
-// path at the right place.
-TEST_F(OpenFlt, AStartFolderEndingInASeparatorCutsThePlanNameWhole) {
-    tmp.write("user/Vienna Hop.PLN", {"[flightplan]"});
-    ui.answerOpen(flight("9.0", f.USER_PATH + SEP + "Vienna Hop"));
-    std::string plan;
-    Open_FLT(f, f.USER_PATH + SEP, plan);
-    EXPECT_EQ(plan, "Vienna Hop.pln");
-}
-
-TEST_F(OpenFlt, CancelChangesNothing) {
+TEST_F(OpenFlt, CancelOrAFileThatIsNoSavedFlightChangesNothing) {
+    tmp.write("Empty.FLT", "");
+    tmp.write("Binary.FLT", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01", 18));
+    tmp.write("Words.FLT", "Title=Hop\r\nno section line here\r\n");
+    tmp.mkdir("Folder.FLT");
     f.Dir1.setPath(tmp.path());
     f.Txt_Sel_FSFLT.setText("old.FLT");
-    f.Txt_SPD.setText("180");
-    f.CMDialog1.fileName = "stale";
-    log.clear();
-    ui.answerCancel();
-    std::string plan = "kept";
-    Open_FLT(f, f.USER_PATH, plan);
-    EXPECT_EQ(plan, "kept");
-    EXPECT_EQ(f.CMDialog1.fileName, "");
-    EXPECT_EQ(f.Txt_Sel_FSFLT.text(), "old.FLT");
-    EXPECT_EQ(f.Txt_SPD.text(), "180");
-    EXPECT_EQ(f.Lbl_FS_Vers.caption(), "Detected Flight-Version: None..");
-    EXPECT_EQ(f.Dir1.path(), tmp.path());
-    EXPECT_EQ(f.Chk_Auto_BRF.value(), 0);
-    EXPECT_TRUE(log.empty());
+    for (const std::string name : {"", "Empty.FLT", "Binary.FLT", "Words.FLT", "Folder.FLT"}) {
+        f.CMDialog1.fileName = "stale";
+        log.clear();
+        name.empty() ? ui.answerCancel() : ui.answerOpen(tmp / name);
+        std::string plan = "kept";
+        Open_FLT(f, f.USER_PATH, plan);
+        EXPECT_EQ(plan + "|" + f.CMDialog1.fileName + "|" + f.Txt_Sel_FSFLT.text(), "kept||old.FLT");
+        EXPECT_EQ(log, name.empty() ? "" : "status:" + name + " is not a saved flight.;");
+        EXPECT_EQ(f.Lbl_FS_Vers.caption() + f.Dir1.path(), "Detected Flight-Version: None.." + tmp.path());
+        EXPECT_EQ(f.Chk_Auto_BRF.value(), 0);
+    }
 }
 
-TEST_F(OpenFlt, AFileThatIsNoSavedFlightIsNamedAndNotTakenUp) {
-    const std::pair<const char*, std::string> notFlights[] = {
-        {"Empty.FLT", ""},
-        {"Binary.FLT", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\x01", 18)},
-        {"Words.FLT", "Title=Hop\r\nno section line here\r\n"},
+TEST_F(OpenFlt, DepartureIsTwentyMinutesLaterOnAFiveMinuteStepWithinTheDay) {
+    const char* const cases[][3] = {
+        {"14", "37", "14:55"}, {"7", "0", "07:20"},   {"7", "3", "07:25"}, {"9 ; local", "12.4", "09:30"},
+        {"0", "2.5", "00:20"}, {"0", "3.5", "00:25"},  // halves to even: 22.5 is 22
+        {"23", "50", "00:10"}, {"23", "40", "00:00"}, {"23", "37", "23:55"},
+        {"48", "0", "00:20"},  {"-1", "0", "23:20"},  {"x", "", "00:20"},  // hand-edited clocks
     };
-    for (const auto& [name, bytes] : notFlights) {
-        std::ofstream(tmp.path() + SEP + name, std::ios::binary) << bytes;
+    for (const auto& c : cases) {
+        tmp.writeLines("t.flt", {"[DateTimeSeason]", std::string("Hours=") + c[0], std::string("Minutes=") + c[1]});
+        EXPECT_EQ(DEP_TM(tmp / "t.flt"), c[2]) << c[0] << ":" << c[1];
     }
-    tmp.mkdir("Folder.FLT");
-    for (const char* name : {"Empty.FLT", "Binary.FLT", "Words.FLT", "Folder.FLT"}) {
-        f.Txt_Sel_FSFLT.setText("old.FLT");
-        EXPECT_EQ(open(tmp / name), "before") << name;
-        EXPECT_EQ(f.Txt_Status.text(), std::string(name) + " is not a saved flight.");
-        EXPECT_EQ(f.CMDialog1.fileName, "") << name;
-        EXPECT_EQ(f.Txt_Sel_FSFLT.text(), "old.FLT") << name;
-        EXPECT_EQ(f.Chk_Auto_BRF.value(), 0) << name;
-    }
-}
-
-class DepartureTime : public ::testing::Test {
-  protected:
-    std::string at(const std::string& hours, const std::string& minutes) {
-        tmp.write("t.flt", {"[DateTimeSeason]", "Hours=" + hours, "Minutes=" + minutes});
-        return DEP_TM(tmp / "t.flt");
-    }
-    TempDir tmp;
-};
-
-TEST_F(DepartureTime, TwentyMinutesLaterOnAFiveMinuteStep) {
-    EXPECT_EQ(at("14", "37"), "14:55");  // 897 rounds to 895
-    EXPECT_EQ(at("7", "0"), "07:20");
-    EXPECT_EQ(at("7", "3"), "07:25");
-    EXPECT_EQ(at("9 ; local", "12.4"), "09:30");
-    // The 16-bit step rounds halves to even: 22.5 minutes become 22, then 20.
-    EXPECT_EQ(at("0", "2.5"), "00:20");
-    EXPECT_EQ(at("0", "3.5"), "00:25");
-}
-
-TEST_F(DepartureTime, NeverReachesMidnightOrMore) {
-    EXPECT_EQ(at("23", "50"), "00:10");  // 1450 less 1440
-    EXPECT_EQ(at("23", "40"), "00:00");
-    EXPECT_EQ(at("23", "37"), "23:55");
-    // A hand-edited clock outside the day still shows a time of the day.
-    EXPECT_EQ(at("48", "0"), "00:20");
-    EXPECT_EQ(at("-1", "0"), "23:20");
-}
-
-TEST_F(DepartureTime, MissingSectionOrFileReadsAsMidnight) {
-    tmp.write("n.flt", {"[Main]", "AppVersion=9"});
-    EXPECT_EQ(DEP_TM(tmp / "n.flt"), "00:20");
     EXPECT_EQ(DEP_TM(tmp / "none.flt"), "00:20");
-    EXPECT_EQ(at("x", ""), "00:20");
+}
+
+TEST_F(OpenFlt, ThePlanIsFoundByItsNameOrChosenAndACancelOrUnreadablePlanIsSeen) {
+    tmp.writeLines("F/plan.PLN", {"[flightplan]", "AppVersion=9.1"});
+    tmp.writeLines("F/sub/other.PLN", {"[flightplan]"});
+    const std::string dir = tmp / "F", sub = tmp / "F/sub/other.PLN", rel = std::string("sub") + SEP + "other.PLN";
+    f.Txt_Sel_FSPath.setText(dir);
+    f.Txt_Sel_FSFLT.setText("Hop.FLT");
+    const std::string cases[][5] = {  // name, the user's choice, plan file, name after, version
+        {dir + SEP + "plan.PLN", "", dir + SEP + "plan.PLN", "plan.PLN", "FS 2004"},
+        {rel, "", sub, rel, "not avlailable"},
+        {"", sub, sub, "other.PLN", "not avlailable"},
+        {"", "", sub, "", "not avlailable"},  // cancelled: nothing changes
+    };
+    for (const auto& c : cases) {
+        if (c[0].empty()) c[1].empty() ? ui.answerCancel() : ui.answerOpen(c[1]);
+        std::string name = c[0];
+        GET_PLN(f, dir, name);
+        EXPECT_EQ(f.PLANFILE + "|" + name + "|" + f.Lbl_PLN_Vers.caption(),
+                  c[2] + "|" + c[3] + "|Detected PLN Version: " + c[4]);
+        EXPECT_EQ(f.Txt_Sel_Flightplan.text(), c[3].empty() ? "other.PLN" : c[3]);
+    }
+    EXPECT_EQ(f.FLTFILE, dir + SEP + "Hop.FLT");
+    EXPECT_EQ(f.CMDialog1.fileName, "");  // the open-flight command sees the cancel
+    ASSERT_EQ(ui.openRequests.size(), 2u);
+    EXPECT_EQ(ui.openRequests[0].title + "|" + ui.openRequests[0].filter + "|" + ui.openRequests[0].folder,
+              "Open Flightplan File ..|Flightplan-Files (*.PLN)|*.PLN|" + dir);
+
+    ui.answerOpen(dir + SEP + "gone.PLN");
+    std::string name;
+    GET_PLN(f, dir, name);
+    EXPECT_EQ(f.Txt_Status.text(), "Could not read the flight plan " + dir + SEP + "gone.PLN");
+    EXPECT_EQ(f.Txt_Sel_Flightplan.text(), "other.PLN");
+    EXPECT_FALSE(f.Cmd_PROC_COPY.enabled());
 }
 
 }  // namespace
