@@ -138,9 +138,9 @@ TEST_F(FlightSelection, AReadThatFailsIsNamedAndNothingOfTheFlightStays) {
     ui.messages.clear();
     f.Lst_FS_APT.clear();
     open();
-    EXPECT_EQ(ui.messages, Lines{std::string(kAppTitle) + "|" +
-                                 std::to_string(static_cast<int>(MsgIcon::Exclamation)) +
-                                 "|Could not read the airport data file " + locked});
+    EXPECT_EQ(ui.messages, Lines{"Could not read the airport data file " + locked});
+    EXPECT_EQ(ui.titles, Lines{kAppTitle});
+    EXPECT_EQ(ui.icons, std::vector<MsgIcon>{MsgIcon::Exclamation});
     EXPECT_EQ(f.Lst_FS_APT.count(), 0);
 }
 

@@ -18,6 +18,7 @@ class FakeUiPort : public UiPort {
     std::vector<FileDialogRequest> openRequests;
     std::vector<std::string> messages;  // the message boxes' texts, in order
     std::vector<MsgIcon> icons;         // and their icons
+    std::vector<std::string> titles;    // and titles
     std::vector<std::string> helpOpened;
 
     // Queues a choice of path (the bare name is its last component).
@@ -36,9 +37,10 @@ class FakeUiPort : public UiPort {
     }
     std::optional<std::string> saveFile(const FileDialogRequest&) override { return {}; }
     MsgAnswer messageBox(const std::string& text, MsgButtons, MsgIcon icon,
-                         const std::string&) override {
+                         const std::string& title) override {
         messages.push_back(text);
         icons.push_back(icon);
+        titles.push_back(title);
         return MsgAnswer::OK;
     }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
