@@ -46,7 +46,6 @@ class Lines {
     const char* end_;
 };
 
-
 }  // namespace
 
 std::string cleanValue(std::string_view raw, std::size_t limit) {

@@ -26,7 +26,7 @@ struct RecentAirports : ::testing::TestWithParam<testing::FaultKind>, testing::T
         tmp.write("prog/vellmaster/set.dat", "");
         tmp.write("kiv/EDDF.txt", "Frankfurt\r\n");
         f.Lst_Stored.clear();
-        ui.messages.clear();
+        ui.shown.clear();
     }
     void expectOldOrNew(const std::string& file, const std::string& old, const std::string& now) {
         if (tmp.read(file) != old) { EXPECT_EQ(tmp.read(file), now) << file; }
@@ -49,12 +49,12 @@ TEST_F(RecentAirports, AnEntryIsLookedUpInUpperCaseAndAListedCodeKeepsTheSelecti
     Add_RECENT(f, "EDDF");
     EXPECT_EQ(f.Lst_Stored.listIndex(), 2);
     EXPECT_EQ(tmp.read("prog/vellmaster/set.dat"), "changed outside");
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 TEST_F(RecentAirports, ACodeOrASetNameThatClimbsOutOfItsFolderWritesNothing) {
     f.Txt_APT_ICAO.setText("../x");
-    EXPECT_EQ(ui.messages.at(0).text, "Not an airport code: ../X   ");
+    EXPECT_EQ(ui.shown.at(0).text, "Not an airport code: ../X   ");
     f.Txt_APT_DAT.setText("notes");
     f.Txt_APT_ICAO.setText("..\\x");
     f.Cmd_APT_SAVE.click();
@@ -84,7 +84,7 @@ TEST_P(RecentAirports, ANoteSaveLeavesOldOrNewFilesUnderFaults) {
             expectOldOrNew("prog/vellmaster/set.dat", "", "LOWW\r\n");
             EXPECT_EQ(tmp.read("prog/fs_vell.ini"), kSettings);
             if (!struck || tmp.read("kiv/LOWW.txt") != "Vienna\r\n") {
-                EXPECT_EQ(ui.messages.size(), struck ? 1u : 0u);
+                EXPECT_EQ(ui.shown.size(), struck ? 1u : 0u);
             }
             EXPECT_EQ(tmp.listing("kiv") + tmp.listing("prog/vellmaster"), "EDDF.txt;LOWW.txt;set.dat;");
         });

@@ -22,12 +22,6 @@ inline const std::vector<std::string> kPlanLines = {
 inline const std::string kDest = "FS9/flights/Europe", U = "user/", D = kDest + "/";
 inline const std::string kSaved = "Evening hop.FLT;Evening hop.PLN;Evening hop.WX;";
 
-inline std::string crlf(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines) out += l + "\r\n";
-    return out;
-}
-
 struct CopyWorld : TestWindow {
     CopyWorld() {
         lay();
@@ -52,7 +46,7 @@ struct CopyWorld : TestWindow {
         tmp.writeLines(U + "Evening hop.FLT", kFlightLines);
         tmp.writeLines(U + "Evening hop.PLN", kPlanLines);
         tmp.write(U + "Evening hop.WX", "weather bytes\r\n");
-        ui.messages.clear();
+        ui.shown.clear();
     }
     void useStandard(std::size_t i) { f.Lbl_Standard.setCaption(f.mnu_Standard[i].caption()); }
     bool sourcesIntact() const {

@@ -30,7 +30,7 @@ TEST(CopyProcedure, FailedPreconditionDoesNothingSilently) {
         w.f.Chk_KeepPlan.setValue(0);
         setup(w);
         Cmd_PROC_COPY_Click(w.f);
-        EXPECT_TRUE(w.sourcesIntact() && w.tmp.listing(D).empty() && w.ui.messages.empty() &&
+        EXPECT_TRUE(w.sourcesIntact() && w.tmp.listing(D).empty() && w.ui.shown.empty() &&
                     busy == 0 && w.f.Txt_Status.text() == "before");
     }
 }
@@ -52,7 +52,7 @@ TEST(CopyProcedure, TheButtonCopiesUnderTheBaseNameAndKeepsTheSourcesByDefault) 
     EXPECT_EQ(w.tmp.listing("other/FLIGHTS/Europe"), b + ".FLT;" + b + ".PLN;" + b + ".WX;" + b + ".htm;");
     EXPECT_EQ(w.tmp.read("other/FLIGHTS/Europe/" + b + ".WX"), "weather bytes\r\n");
     EXPECT_EQ(w.f.Txt_Status.text(), b + ": Selected Files done!");
-    EXPECT_TRUE(w.ui.messages.empty() && w.sourcesIntact() && !w.f.busy() && busy == 1);
+    EXPECT_TRUE(w.ui.shown.empty() && w.sourcesIntact() && !w.f.busy() && busy == 1);
 }
 
 // A move deletes the sources it used from the flight's folder and nothing
@@ -91,8 +91,8 @@ TEST(CopyProcedure, AMoveDeletesOnlyTheSourcesItUsedFromTheFlightsFolder) {
         EXPECT_EQ(w.tmp.listing(U) + (far ? " " + w.tmp.listing("far") : ""), left);
         EXPECT_EQ(w.tmp.listing(D), copies);
         EXPECT_NE(w.f.Txt_Status.text().find(": Selected Files done!"), std::string::npos);
-        ASSERT_EQ(w.ui.messages.size(), far ? 1u : 0u) << left;
-        if (far) { EXPECT_NE(w.ui.messages[0].text.find(w.tmp / "far/Far.BRF"), std::string::npos); }
+        ASSERT_EQ(w.ui.shown.size(), far ? 1u : 0u) << left;
+        if (far) { EXPECT_NE(w.ui.shown[0].text.find(w.tmp / "far/Far.BRF"), std::string::npos); }
     }
 }
 
@@ -128,8 +128,8 @@ TEST(CopyProcedure, AFailedStepIsNamedAndLeavesTheSources) {
         w.f.Chk_WX.setValue(1);
         const std::string named = setup(w);
         Cmd_PROC_COPY_Click(w.f);
-        ASSERT_EQ(w.ui.messages.size(), 1u) << named;
-        const ShownMessage& m = w.ui.messages[0];
+        ASSERT_EQ(w.ui.shown.size(), 1u) << named;
+        const ShownMessage& m = w.ui.shown[0];
         EXPECT_NE(m.text.find(named), std::string::npos) << m.text;
         EXPECT_TRUE(m.icon == MsgIcon::Exclamation && m.title == kAppTitle && !m.busy);
         EXPECT_TRUE(!w.f.busy() && w.f.Txt_Status.text() == "before");
@@ -165,9 +165,9 @@ TEST_P(CopyUnderFaults, EndsCompleteOrWithEverySourceAsItWas) {
             const bool done = copies() == complete;
             if (!done) { EXPECT_TRUE(w.sourcesIntact() && w.tmp.listing(D).empty()) << left; }
             if (done && !left.empty()) { EXPECT_EQ(w.tmp.read(U + "Evening hop.WX"), "weather bytes\r\n"); }
-            ASSERT_EQ(w.ui.messages.size(), done && left.empty() ? 0u : 1u) << left;
-            if (!w.ui.messages.empty()) {
-                EXPECT_NE(w.ui.messages[0].text.find(done ? "copies are complete" : "no source file has"),
+            ASSERT_EQ(w.ui.shown.size(), done && left.empty() ? 0u : 1u) << left;
+            if (!w.ui.shown.empty()) {
+                EXPECT_NE(w.ui.shown[0].text.find(done ? "copies are complete" : "no source file has"),
                           std::string::npos);
             }
             EXPECT_FALSE(w.f.busy());

@@ -83,7 +83,7 @@ TEST(FlightPatch, TheCopyChangesOnlyItsNameAndPresetLines) {
     Cmd_PROC_COPY_Click(w.f);
     EXPECT_EQ(w.tmp.read(D + "EDDF to EGLL.FLT"),
               crlf(with(flight, {{6, "Nav1Active=113.90"}, {16, "AirspeedValue=280"}})));
-    EXPECT_TRUE(w.ui.messages.empty() && w.sourcesIntact());
+    EXPECT_TRUE(w.ui.shown.empty() && w.sourcesIntact());
     // A plan section in capitals and lone line feeds are kept.
     w.tmp.write(U + "Evening hop.PLN", "[FLIGHTPLAN]\nTitle=Old\nDescription=Old\ntype=VFR\n");
     Cmd_PROC_COPY_Click(w.f);

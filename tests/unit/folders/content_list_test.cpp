@@ -43,7 +43,7 @@ TEST(FlightFolders, NamesAndTheDescriptionFile) {
     wire_folders(w.f);
     w.ui.inputs = {"EUBF"};
     w.f.mnu_datalist.click();  // no folder: no content list
-    EXPECT_EQ(w.ui.messages.at(0).text, "Could not find the folder of the flights!   ");
+    EXPECT_EQ(w.ui.shown.at(0).text, "Could not find the folder of the flights!   ");
     // A new folder's description is written once, never over the user's own.
     w.f.Dir1.setPath(w.tmp.path());
     EXPECT_TRUE(Create_Desc(w.f));
@@ -59,12 +59,12 @@ TEST(FlightFolders, NamesAndTheDescriptionFile) {
     faults::arm({faults::Step::Read, 1, EIO});
     d.showModal(w.ui);
     EXPECT_FALSE(d.shown());
-    EXPECT_EQ(w.ui.messages.at(1).text, "The description could not be read:\r\n" + (w.tmp / "desc.txt"));
+    EXPECT_EQ(w.ui.shown.at(1).text, "The description could not be read:\r\n" + (w.tmp / "desc.txt"));
     Frm_TEXTED_Activate(w.f);
     d.Text1.setText("New");
     faults::arm({faults::Step::Rename, 1, ENOSPC});
     Frm_TEXTED_Command1_Click(w.f);
-    EXPECT_TRUE(w.ui.messages.size() == 3 && d.Text1.text() == "New");
+    EXPECT_TRUE(w.ui.shown.size() == 3 && d.Text1.text() == "New");
     EXPECT_EQ(w.tmp.read("desc.txt"), "[MAIN]\r\nTitle=Mine\r\nDescription=Long day\r\n");
     faults::disarm();
     Frm_TEXTED_Command1_Click(w.f);

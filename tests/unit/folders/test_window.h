@@ -1,13 +1,13 @@
 // A window on a fresh temporary folder, with a UI port that answers input
-// boxes from a queue and records every message box shown.
+// boxes from a queue and records every message box shown, pointer and all.
 #pragma once
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "platform/host.h"
 #include "platform/temp_folder.h"
+#include "window/fake_ui_port.h"
 #include "window/frm_vell13.h"
 
 namespace vell::testing {
@@ -19,27 +19,17 @@ struct ShownMessage {
     bool busy;  // the pointer while the box was shown
 };
 
-class AnsweringUiPort : public UiPort {
+// The unit tests' port, which also notes the pointer at each message box.
+class AnsweringUiPort : public FakeUiPort {
   public:
     const Frm_Vell13* window = nullptr;
-    std::deque<std::string> inputs;
-    std::vector<ShownMessage> messages;
+    std::vector<ShownMessage> shown;
 
-    std::optional<FileChoice> openFile(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFile(const FileDialogRequest&) override { return {}; }
-    MsgAnswer messageBox(const std::string& text, MsgButtons, MsgIcon icon,
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                          const std::string& title) override {
-        messages.push_back({text, icon, title, window->busy()});
-        return MsgAnswer::OK;
+        shown.push_back({text, icon, title, window->busy()});
+        return FakeUiPort::messageBox(text, buttons, icon, title);
     }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        std::string first = inputs.empty() ? "" : inputs.front();
-        if (!inputs.empty()) inputs.pop_front();
-        return first;
-    }
-    void showModal(Frm_TEXTED& dialog) override { dialog.hide(); }
-    void doEvents() override {}
-    void openHelp(const std::string&) override {}
 };
 
 struct TestWindow {

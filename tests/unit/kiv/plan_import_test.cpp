@@ -13,12 +13,7 @@ namespace vell {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string crlf(const Lines& lines) {
-    std::string s;
-    for (const auto& l : lines) s += l + "\r\n";
-    return s;
-}
+using testing::crlf;
 
 // Waypoints runway to airport - 1 are cut (indexes rounded, halves up) and
 // the airport takes the runway's number; KIV's trailing data ("[NATPLOT]",
@@ -72,7 +67,7 @@ struct PlanImportCommand : ::testing::Test, testing::TestWindow {
 TEST_F(PlanImportCommand, AnImportStampsTheSourceReplacesAnOldCopyAndDisablesTheButton) {
     tmp.write(output, "old");
     f.Cmd_KIV.click();
-    EXPECT_TRUE(ui.messages.empty() && !f.Cmd_KIV.enabled() && f.focus() == &f.File_KIV);
+    EXPECT_TRUE(ui.shown.empty() && !f.Cmd_KIV.enabled() && f.focus() == &f.File_KIV);
     EXPECT_EQ(f.Txt_Status.text(), "Flight plan saved: " + (tmp / output));
     EXPECT_EQ(tmp.read(output), crlf({"[flightplan]", "description=0 to 0", plan[2], plan[3],
                                       "title=EDDF to KJFK", "departure_position=", "", "[KIV]",
@@ -91,10 +86,10 @@ TEST_F(PlanImportCommand, ARefusedImportChangesNothing) {
         tmp.writeLines("plans/A.pln", plan);
         tmp.mkdir("user/FSF");
         setup();
-        ui.messages.clear();
+        ui.shown.clear();
         f.Cmd_KIV.click();
-        ASSERT_EQ(ui.messages.size(), 1u) << why;
-        EXPECT_NE(ui.messages[0].text.find(why), std::string::npos);
+        ASSERT_EQ(ui.shown.size(), 1u) << why;
+        EXPECT_NE(ui.shown[0].text.find(why), std::string::npos);
         EXPECT_EQ(tmp.read("plans/A.pln"), tmp.has("plans/A.pln") ? crlf(plan) : "");
         EXPECT_TRUE(!tmp.has(output) && f.Cmd_KIV.enabled());
     }
@@ -113,11 +108,11 @@ TEST_P(PlanImportUnderFaults, EndsCompleteOrWithTheSourceAsItWas) {
             tmp.writeLines("plans/A.pln", plan);
             std::filesystem::remove_all(tmp.host("user/FSF"));
             tmp.mkdir("user/FSF");
-            ui.messages.clear();
+            ui.shown.clear();
         },
         [&] { Cmd_KIV_Click(f); },
         [&](bool, int) {
-            if (ui.messages.empty()) {
+            if (ui.shown.empty()) {
                 EXPECT_EQ(GET_INI_ITEM(tmp / output, "flightplan", "cruising_altitude"), "35000");
                 EXPECT_EQ(GET_INI_ITEM(tmp / "plans/A.pln", "flightplan", "title"), "EDDF to KJFK");
             } else {

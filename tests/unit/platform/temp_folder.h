@@ -15,6 +15,13 @@
 
 namespace vell::testing {
 
+// Lines as the simulator writes them, each ended by CR LF.
+inline std::string crlf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
 class TempFolder {
 public:
     TempFolder() {
@@ -45,9 +52,7 @@ public:
     }
     // Writes lines, each ended by CR LF, as the simulator writes its files.
     void writeLines(const std::string& relative, const std::vector<std::string>& lines) const {
-        std::string bytes;
-        for (const auto& line : lines) bytes += line + "\r\n";
-        write(relative, bytes);
+        write(relative, crlf(lines));
     }
     void mkdir(const std::string& rel) const { std::filesystem::create_directories(host(rel)); }
     std::string read(const std::string& relative) const {

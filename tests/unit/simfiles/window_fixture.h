@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/temp_folder.h"
-#include "window/fake_ui_port.h"
-#include "window/frm_vell13.h"
+#include "folders/test_window.h"
 
 namespace vell::testing {
 
@@ -18,12 +16,6 @@ using Lines = std::vector<std::string>;
 
 inline const std::string kAskFolder = "Select/generate destination folder first ..";
 
-class SimWindowTest : public ::testing::Test {
-  protected:
-    TempFolder tmp;
-    FakeUiPort ui;
-    Host host;
-    Frm_Vell13 f{ui, host};
-};
+class SimWindowTest : public ::testing::Test, public TestWindow {};
 
 }  // namespace vell::testing

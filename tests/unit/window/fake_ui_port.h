@@ -20,6 +20,7 @@ class FakeUiPort : public UiPort {
     std::vector<MsgIcon> icons;         // and their icons
     std::vector<std::string> titles;    // and titles
     std::vector<std::string> helpOpened;
+    std::deque<std::string> inputs;  // the answers to input boxes, in order
 
     // Queues a choice of path (the bare name is its last component).
     void answerOpen(const std::string& path) {
@@ -44,7 +45,10 @@ class FakeUiPort : public UiPort {
         return MsgAnswer::OK;
     }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
+        if (inputs.empty()) return {};
+        std::string first = inputs.front();
+        inputs.pop_front();
+        return first;
     }
     void showModal(Frm_TEXTED& dialog) override { dialog.hide(); }
     void doEvents() override {}
