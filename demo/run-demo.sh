@@ -12,7 +12,7 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
 build="${1:-build}"
-program="$build/app/vellmaster"
+program="$build/qt/vellmaster"
 if [ ! -x "$program" ]; then
     echo "run-demo.sh: no program at $program (build first, or name the build folder)" >&2
     exit 1

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints how many lines the tests have beside the code: the tests are the
 # files under tests/ ending .cpp, .h, .scn or .inc, the code the .cpp and .h
-# files under src/, app/ and tools/. The counts are plain `wc -l` counts
+# files under src/, qt/, win32/ and tools/. The counts are plain `wc -l` counts
 # (line ends), comments and blank lines included; the percentage is rounded.
 # Runs from any folder.
 set -euo pipefail
@@ -27,7 +27,7 @@ count() {
 }
 
 tests=$(count tests -- cpp h scn inc)
-code=$(count src app tools -- cpp h)
+code=$(count src qt win32 tools -- cpp h)
 if [ "$code" -eq 0 ]; then
     echo "tests $tests lines, code 0 lines"
 else

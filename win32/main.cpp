@@ -1,0 +1,6 @@
+// Vellmaster on Windows (filled in with the window).
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return 0;
+}
