@@ -22,3 +22,30 @@ execute_process(COMMAND ${WINE} wineboot
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "Wine could not start in ${WINEPREFIX}: ${rc}")
 endif()
+# Windows are made by Wine's null display driver, so the window's tests run
+# without a display. Wine reads the driver when its session starts: once
+# set, the session starts again.
+set(user_reg "${WINEPREFIX}/user.reg")
+set(null_driver FALSE)
+if(EXISTS "${user_reg}")
+  file(STRINGS "${user_reg}" graphics REGEX "^\"Graphics\"=\"null\"")
+  if(graphics)
+    set(null_driver TRUE)
+  endif()
+endif()
+if(NOT null_driver)
+  execute_process(COMMAND ${WINE} reg add "HKCU\\Software\\Wine\\Drivers" /v Graphics /d null /f
+                  INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE /dev/null
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "Wine's null display driver could not be set: ${rc}")
+  endif()
+  execute_process(COMMAND ${WINESERVER} -k
+                  INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE /dev/null)
+  execute_process(COMMAND ${WINESERVER} -w
+                  INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE /dev/null)
+  execute_process(COMMAND ${WINESERVER} -p
+                  INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE /dev/null)
+  execute_process(COMMAND ${WINE} wineboot
+                  INPUT_FILE /dev/null OUTPUT_FILE /dev/null ERROR_FILE /dev/null)
+endif()

@@ -10,7 +10,7 @@
 
 #include "main_window.h"
 #include "platform/host.h"
-#include "platform/temp_folder.h"
+#include "window/demo_copy.h"
 #include "vellmaster.h"
 #include "window/fake_ui_port.h"
 
@@ -26,23 +26,7 @@ struct ScriptedUi : vell::testing::FakeUiPort {
     void openHelp(const std::string& helpFile) override { helps.push_back(helpFile); }
 };
 
-// demo/ in a temporary folder, and a program folder whose settings file
-// points at its FS 2004 installation and the user's folder (model paths).
-struct DemoCopy {
-    DemoCopy() {
-        for (const char* part : {"FS9", "Documents"})
-            std::filesystem::copy(std::filesystem::path(VELL_DEMO_DIR) / part, root.host(part),
-                                  std::filesystem::copy_options::recursive);
-        root.writeLines(
-            "prog/fs_vell.ini",
-            {"[preferences]", "standard_out=0", "standard_in=1", "helpfile=Vell_help_e.chm", "",
-             "[USER]", "FS8_PATH=", "FS9_PATH=" + fs9, "USER_PATH=" + user, "Recent=", ""});
-    }
-    vell::testing::TempFolder root;
-    std::string program = root / "prog", fs9 = root / "FS9";
-    std::string user = root / "Documents/Flight Simulator Files";
-    std::string flight = user + vell::SEP + "Frankfurt to Heathrow.FLT";
-};
+using vell::testing::DemoCopy;
 
 class WindowTest : public ::testing::Test {
   protected:

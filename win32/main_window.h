@@ -1,0 +1,90 @@
+// The main window: menus built from the model's menu tree, the fields laid
+// out in their boxes as the window's table places them, the two shared
+// places showing their frame in front, and the window's own state (frame
+// in front, keyboard input, busy pointer, closing) mirrored from the model.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "binder.h"
+#include "layout.h"
+
+namespace vell {
+class Frm_Vell13;
+}
+
+namespace vellwin {
+
+class MainWindow {
+public:
+    // The window class of the boxes that hold the fields.
+    static constexpr wchar_t kBoxClass[] = L"VellmasterBox";
+
+    explicit MainWindow(vell::Frm_Vell13& model);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    vell::Frm_Vell13& model() const { return model_; }
+    Binder& binder() const { return *binder_; }
+    // The window of each box of the table, by its index there.
+    const std::vector<HWND>& boxWindows() const { return panels_; }
+
+    // Sized and centred within the work area of its screen, frame included;
+    // then shown.
+    void show(int showCommand);
+    // Keys of the whole window, before the dialog manager sees them (F1).
+    bool preTranslate(const MSG& msg);
+    // The program's message loop, until the window has closed; the exit status.
+    int run();
+    // Places every control again (the window's size, scale or texts changed).
+    void relayout();
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    void buildMenus();
+    void buildControls();  // main_window_controls.cpp
+    HWND makeControl(const vell::form::Cell& cell, HWND parent);
+    void applyFonts();
+    Need needOf(const vell::form::Cell& cell) const;
+    Measure measure() const;
+    void applyScale(UINT dpi);
+    void mirrorWindowState();
+    void runLater();
+    // The outer size for a client size at the window's scale.
+    SIZE outerSize(Extent client) const;
+
+    struct Fonts {
+        HFONT normal = nullptr, bold = nullptr, small = nullptr, fixed = nullptr, heading = nullptr;
+        int lineHeight = 16;
+        void release();
+    };
+
+    vell::Frm_Vell13& model_;
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::unique_ptr<Binder> binder_;
+    std::vector<HWND> panels_;      // by box index
+    std::vector<HWND> groupBoxes_;  // by box index; null where none
+    HWND programName_ = nullptr;
+    HWND tagline_ = nullptr;
+    std::vector<HICON> icons_;
+    UINT dpi_ = 96;
+    Fonts fonts_;
+    bool busyShown_ = false;
+    bool shown_ = false;
+    std::vector<std::function<void()>> later_;
+    int nextId_ = 100;
+    // Expires with the window: the model's observers outlive it.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+};
+
+}  // namespace vellwin
