@@ -261,9 +261,11 @@ void MainWindow::buildGrid(const form::Grid& grid, QWidget* parent, QGridLayout*
         if (auto* label = qobject_cast<QLabel*>(widget); label && !cell.namesNext) {
             // A line of text across its whole grid wraps within it.
             if (cell.look == form::Look::Plain && cell.columnSpan == columns) label->setWordWrap(true);
-        } else if (label && i + 1 < grid.cells.size() && grid.cells[i + 1].look == form::Look::Fixed) {
-            // A caption stands close to its column-aligned box.
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        } else if (label && i + 1 < grid.cells.size()) {
+            // A caption stands close to the column-aligned box beside it.
+            const form::Cell& named = grid.cells[i + 1];
+            if (named.look == form::Look::Fixed && named.row == cell.row)
+                label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
         layout->addWidget(widget, cell.row, cell.column, cell.rowSpan, cell.columnSpan);
     }
