@@ -87,11 +87,12 @@ void MainWindow::buildMenus() {
     }
 }
 
-QStackedWidget* MainWindow::makePlace(QWidget* parent, vell::Frame& first, vell::Frame& second) {
+QStackedWidget* MainWindow::makePlace(QWidget* parent, const std::vector<vell::Frame*>& frames) {
     auto* place = new QStackedWidget(parent);
-    place->setObjectName(QStringLiteral("ui_place_") + QString::fromStdString(first.name()));
-    place->setProperty("vellFrames", QStringList{QString::fromStdString(first.name()),
-                                                  QString::fromStdString(second.name())});
+    QStringList names;
+    for (const vell::Frame* frame : frames) names << QString::fromStdString(frame->name());
+    place->setObjectName(QStringLiteral("ui_place_") + names.value(0));
+    place->setProperty("vellFrames", names);
     places_.append(place);
     return place;
 }

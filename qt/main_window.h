@@ -10,15 +10,24 @@
 #include <QTimer>
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "binder.h"
 #include "widget_factory.h"
 
+class QGridLayout;
+class QLayout;
 class QStackedWidget;
 
 namespace vell {
 class Frm_Vell13;
 class Frame;
+namespace form {
+struct Box;
+struct Grid;
+struct Cell;
+}  // namespace form
 }  // namespace vell
 
 namespace vellgui {
@@ -43,14 +52,17 @@ protected:
 
 private:
     void buildMenus();
-    // The central widget with every field in its frame (main_window_layout.cpp).
+    // The central widget with every field in its cell, walked from the
+    // window's table of boxes (main_window_layout.cpp).
     QWidget* buildCentral();
-    QWidget* buildFlightColumn(QWidget* parent);
-    QWidget* buildFrameMode(QStackedWidget* place);
-    QWidget* buildFrameAirports(QStackedWidget* place);
-    QWidget* buildFrameFolders(QStackedWidget* place);
-    QWidget* buildFrameImport(QStackedWidget* place);
-    QStackedWidget* makePlace(QWidget* parent, vell::Frame& first, vell::Frame& second);
+    QLayout* buildHeading(const vell::form::Box& box, QWidget* parent);
+    QWidget* buildBox(const vell::form::Box& box, QWidget* parent);
+    void fillBox(const vell::form::Box& box, QWidget* widget);
+    void buildGrid(const vell::form::Grid& grid, QWidget* parent, QGridLayout* layout);
+    QWidget* buildCell(const vell::form::Cell& cell, QWidget* parent, bool grows);
+    vell::Frame& frameOf(std::string_view name);
+    // A stack whose pages are the frames that share one place.
+    QStackedWidget* makePlace(QWidget* parent, const std::vector<vell::Frame*>& frames);
 
     // The help key (F1) and the menu key (F10).
     void addKeyboardActions();

@@ -6,6 +6,7 @@
 #include "qt_text.h"
 #include "screen_fit.h"
 #include "texted_dialog.h"
+#include "window/form_layout.h"
 
 namespace vellgui::test {
 
@@ -26,6 +27,24 @@ TEST_F(WindowTest, EverySeenFieldHasOneWidgetInItsFramesWidgetAndTheMenusAreTheM
         if (enclosing == window.get()) enclosing = nullptr;
         EXPECT_EQ(enclosing, window->binder().widgetOf(field->container())) << field->name();
     }
+    // The keyboard walks the fields in the order of the window's table, a
+    // frame's inner box right after the frame.
+    using vell::form::Box, vell::form::Region;
+    QStringList table, walked;
+    std::function<void(const Box&)> walk = [&](const Box& box) {
+        for (const vell::form::Grid& grid : box.grids) {
+            for (const vell::form::Cell& cell : grid.cells) {
+                table << QString::fromUtf8(cell.field.data(), std::ssize(cell.field));
+                for (const Box& inside : vell::form::mainWindowBoxes())
+                    if (inside.region == Region::Inside && inside.frame == cell.field) walk(inside);
+            }
+        }
+    };
+    for (const Box& box : vell::form::mainWindowBoxes())
+        if (box.region != Region::Inside) walk(box);
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+        if (table.contains(w->objectName())) walked << w->objectName();
+    EXPECT_EQ(walked.join(u' '), table.join(u' '));
     QList<QAction*> bar = window->menuBar()->actions();
     ASSERT_EQ(bar.size(), std::ssize(model->menuBar()));
     EXPECT_EQ(bar[0]->text(), QStringLiteral("FILE") + QString(13, u' '));  // blanks kept
