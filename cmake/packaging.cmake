@@ -21,12 +21,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/demo/FS9 ${PROJECT_SOURCE_DIR}/demo/Docu
         DESTINATION demo)
 
 # The read-me with Windows line ends, so that every Notepad shows its lines.
-file(READ ${PROJECT_SOURCE_DIR}/win32/resources/README-Windows.txt vell_readme)
-string(REPLACE "\r\n" "\n" vell_readme "${vell_readme}")
-string(REPLACE "\n" "\r\n" vell_readme "${vell_readme}")
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/package/README.txt CONTENT "${vell_readme}" @ONLY)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${PROJECT_SOURCE_DIR}/win32/resources/README-Windows.txt)
+configure_file(${PROJECT_SOURCE_DIR}/win32/resources/README-Windows.txt
+               ${CMAKE_BINARY_DIR}/package/README.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_BINARY_DIR}/package/README.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP NSIS)
