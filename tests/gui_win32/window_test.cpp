@@ -4,6 +4,7 @@
 // dialog opens and is cancelled and the program ends with status 0; and
 // the demo flight opens, shows its data and is copied.
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "field_binders.h"
@@ -71,6 +72,42 @@ TEST_F(Win32WindowTest, EverySeenFieldHasOneControlInItsFramesBoxAndTheMenusAreT
             const vell::MenuItem& item = *top.children()[j];
             EXPECT_EQ(menuText(menu, j), item.separator() ? L"" : toWide(item.caption())) << item.name();
         }
+    }
+}
+
+// Within each box, the controls lie inside it, none on another, and each
+// caption has the width it needs.
+TEST_F(Win32WindowTest, NoControlLeavesItsBoxCoversAnotherOrCutsItsCaption) {
+    std::map<HWND, std::vector<std::pair<std::string, RECT>>> byBox;
+    for (vell::Field* field : model->fields()) {
+        HWND hwnd = window->binder().windowOf(field);
+        if (!hwnd || !shown(hwnd) || !IsWindowVisible(GetParent(hwnd))) continue;
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+        RECT box{};
+        GetClientRect(GetParent(hwnd), &box);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= box.right && r.bottom <= box.bottom)
+            << field->name();
+        for (const auto& [other, o] : byBox[GetParent(hwnd)]) {
+            RECT overlap{};
+            // A combo box's window takes in its open list.
+            EXPECT_FALSE(IntersectRect(&overlap, &r, &o) && field->kind() != vell::FieldKind::ComboBox)
+                << field->name() << " covers " << other;
+        }
+        byBox[GetParent(hwnd)].push_back({field->name(), r});
+        const auto* captioned = dynamic_cast<const vell::CaptionField*>(field);
+        if (!captioned || field->kind() == vell::FieldKind::Frame || captioned->caption().empty())
+            continue;
+        std::wstring caption = toWide(captioned->caption());
+        std::erase(caption, L'&');
+        HDC dc = GetDC(hwnd);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        SIZE needed{};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &needed);
+        SelectObject(dc, old);
+        ReleaseDC(hwnd, dc);
+        EXPECT_GE(r.right - r.left, needed.cx) << field->name();
     }
 }
 
