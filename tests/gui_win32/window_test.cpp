@@ -29,6 +29,21 @@ std::wstring menuText(HMENU menu, UINT position) {
     return text;
 }
 
+// The state of the item with that caption, in the menu or a menu below it.
+UINT menuState(HMENU menu, const std::wstring& caption) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_STATE | MIIM_SUBMENU;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+        if (menuText(menu, static_cast<UINT>(i)) == caption) return item.fState;
+        if (item.hSubMenu) {
+            if (const UINT found = menuState(item.hSubMenu, caption); found != ~0u) return found;
+        }
+    }
+    return ~0u;
+}
+
 HTREEITEM findItem(HWND tree, HTREEITEM item, const std::wstring& name) {
     for (; item; item = TreeView_GetNextSibling(tree, item)) {
         wchar_t text[260] = {};
@@ -131,18 +146,8 @@ TEST_F(Win32WindowTest, ControlsFollowTheModelsTextsStatesListsAndFrameInFront) 
                                      shown(control("Lbl_LegICAO")), checked("Chk_WX"),
                                      checked("Opt_Vell(1)"), !checked("Opt_Vell(0)")}),
                   std::vector<bool>(5, on));
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof(item);
-        item.fMask = MIIM_STATE;
-        HMENU preferences = GetSubMenu(menus, 1);
-        bool found = false;
-        for (int i = 0; i < GetMenuItemCount(preferences); ++i) {
-            if (menuText(preferences, static_cast<UINT>(i)) != toWide(model->mnu_fs9.caption()))
-                continue;
-            GetMenuItemInfoW(preferences, static_cast<UINT>(i), TRUE, &item);
-            found = true;
-        }
-        EXPECT_TRUE(found && ((item.fState & MFS_CHECKED) != 0) == on);
+        const UINT state = menuState(menus, toWide(model->mnu_fs9.caption()));
+        EXPECT_EQ((state & MFS_CHECKED) != 0, on);
     }
     model->Lst_Stored.Click = nullptr;
     model->Lst_Stored.clear();
@@ -229,8 +234,8 @@ TEST_F(Win32WindowTest, TheDemoFlightOpensShowsItsRouteAndIsCopiedIntoAFlightsFo
     ASSERT_EQ(ui.filters.size(), 1u);
     EXPECT_EQ(text("Txt_Sel_FSFLT") + " " + text("Txt_DES"), "Frankfurt to Heathrow.FLT EGLL");
     EXPECT_EQ(text("Lbl_FS_Vers"), "Detected Flight-Version: FS 2004");
-    EXPECT_FALSE(text("Txt_GCDist").empty());
-    EXPECT_FALSE(text("Txt_Sel_BRF").empty());
+    EXPECT_EQ(text("Txt_GCDist") + " " + text("Txt_GDist").substr(0, 3), "353 353");
+    EXPECT_TRUE(checked("Chk_Auto_BRF"));  // the briefing made from the plan
     // One click in the tree chooses the folder, once the tree has done.
     HWND tree = control("Dir1");
     HTREEITEM tours = findItem(tree, TreeView_GetRoot(tree), L"Demo Tours");
@@ -240,6 +245,7 @@ TEST_F(Win32WindowTest, TheDemoFlightOpensShowsItsRouteAndIsCopiedIntoAFlightsFo
     const std::string folder = demo.fs9 + vell::SEP + "flights" + vell::SEP + "Demo Tours";
     EXPECT_EQ(model->Dir1.path(), folder);
     ASSERT_TRUE(IsWindowEnabled(control("Cmd_PROC_COPY")));
+    click("Chk_WX");
     click("Cmd_PROC_COPY");
     pump();
     std::set<std::string> made;
