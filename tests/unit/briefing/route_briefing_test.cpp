@@ -181,11 +181,15 @@ TEST_F(BriefingTest, MalformedFilesStopWithTheReasonInTheStatusLine) {
     ASSERT_EQ(f.Lst_BRF.count(), 12);
     EXPECT_EQ(f.Lst_BRF.item(11).substr(0, 11) + f.Txt_GDist.text(), "Waypoint 0=19 (100)");
 
-    // A plan that is not there to be read.
+    // A plan that is not there to be read, or not as a file.
     f.Txt_Sel_Flightplan.setText("missing.PLN");
     EXPECT_FALSE(run());
-    EXPECT_EQ(f.Txt_Status.text(),
-              "Cannot read the flight plan " + (tmp / "missing.PLN") + " as a text file");
+    EXPECT_EQ(f.Txt_Status.text(), "The flight plan " + (tmp / "missing.PLN") +
+                                       " is missing: the plan must lie beside the flight");
+    tmp.mkdir("folder.PLN");
+    f.Txt_Sel_Flightplan.setText("folder.PLN");
+    EXPECT_FALSE(run());
+    EXPECT_EQ(f.Txt_Status.text(), "Cannot read the flight plan " + (tmp / "folder.PLN") + " as a text file");
     EXPECT_EQ(f.Txt_GDist.text() + std::to_string(f.Lst_BRF.count() + f.Lst_Fplbrf.count()), "00");
 }
 
