@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/files.h"
@@ -103,8 +104,9 @@ void mnu_Apt_imp_Click(Frm_Vell13& f) {
     f.File2.refresh();
     const std::string simulator = f.Opt_FS9.value() ? f.FS9_PATH : f.FS8_PATH;
 
-    // One entry per departure airport that has notes.
-    std::string seen;
+    // One entry per departure airport that has notes. A code counts as seen
+    // only whole: "EDD" is not seen for having seen "EDDF".
+    std::set<std::string> seen;
     f.Lst_Stored.clear();
     const std::vector<std::string> plans = f.File2.items();
     for (const std::string& plan : plans) {
@@ -112,8 +114,7 @@ void mnu_Apt_imp_Click(Frm_Vell13& f) {
             GET_INI_ITEM(f.File2.path() + SEP + plan, "flightplan", "departure_id");
         const std::string code = departure.substr(0, 4);
         if (files::fileExists(simulator + SEP + "kiv" + SEP + code + ".txt") &&
-            !contains(seen, code)) {
-            seen += code + " ";
+            seen.insert(code).second) {
             f.Lst_Stored.addItem(code);
         }
     }

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/files.h"
-#include "simfiles/flight_selection.h"
 #include "window/dialogs.h"
+#include "window/destination_check.h"
 #include "window/frm_vell13.h"
 
 namespace vell {

@@ -84,7 +84,14 @@ bool Create_BRF(Frm_Vell13& f, const std::string& title, const std::string& desc
     f.Txt_GDist.setText(groundDistanceText(routeTotal, header.greatCircle));
     header.aircraft = f.Txt_ACFT.text();
 
-    if (!plan->bytes) return stop(f, "Cannot read the flight plan " + planPath + " as a text file");
+    if (!plan->bytes) {
+        // A plan chosen in another folder is read, and later copied, from
+        // beside the flight: without it there, nothing can go on.
+        if (!files::fileExists(planPath) && !files::folderExists(planPath)) {
+            return stop(f, "The flight plan " + planPath + " is missing: the plan must lie beside the flight");
+        }
+        return stop(f, "Cannot read the flight plan " + planPath + " as a text file");
+    }
     static const std::string kDepartureName = "departure_name=";
     static const std::string kDestinationName = "destination_name=";
     bool headerWritten = false;

@@ -43,6 +43,14 @@ double airportAltitude(const std::string& entry) {
     return leadingNumber(mid(value, start, 9));
 }
 
+// An altitude in its five columns: "00364"; below sea level the sign takes
+// the first column ("-0011"), so that the number is neither cut nor unsigned.
+std::string altitudeText(double feet) {
+    const std::string text = formatPattern(feet, "00000");
+    if (text.empty() || text[0] != '-') return text;
+    return "-" + formatPattern(-feet, "0000");
+}
+
 }  // namespace
 
 std::string routeRowTemplate() {
@@ -66,7 +74,7 @@ std::optional<std::string> waypointRow(const std::string& value, bool fs2004Layo
     put(row, kIdColumn, id);
     put(row, kLatColumn, field(layout.lat));
     put(row, kLonColumn, field(layout.lon));
-    put(row, kAltitudeColumn, formatPattern(leadingNumber(field(layout.alt)), "00000"));
+    put(row, kAltitudeColumn, altitudeText(leadingNumber(field(layout.alt))));
     put(row, kAirwayColumn, field(layout.airway));
     return row;
 }
@@ -139,7 +147,7 @@ std::string appendRouteTable(Frm_Vell13& f, const profile::ProfileText& planFile
             }
         }
         std::string line = rows[i];
-        put(line, kAltitudeColumn, formatPattern(altitude, "00000"));
+        put(line, kAltitudeColumn, altitudeText(altitude));
         f.Lst_BRF.addItem("Waypoint " + std::to_string(i) + "=" + line);
     }
     return {};

@@ -158,16 +158,21 @@ Outcome copyFlight(Frm_Vell13& f) {
 
     if (f.Chk_KeepPlan.value() == 0) {
         const std::string& from = f.Txt_Sel_FSPath.text();
-        std::vector<std::string> sources = {from + SEP + f.Txt_Sel_FSFLT.text(),
-                                            from + SEP + f.Txt_Sel_Flightplan.text()};
+        const std::string plan = from + SEP + f.Txt_Sel_Flightplan.text();
+        std::vector<std::string> sources = {from + SEP + f.Txt_Sel_FSFLT.text(), plan};
         if (!sourceWeather.empty()) sources.push_back(sourceWeather);
+        // The briefing file is the one the person chose in the dialog (in
+        // KIV mode the dispatch program's output): it goes with the sources,
+        // so that the next flight does not pick it up by mistake.
         if (f.Chk_Auto_BRF.value() == 0 && !f.Txt_Sel_BRF.text().empty()) {
             sources.push_back(f.Txt_Sel_BRF.text());
         }
         for (const std::string& source : sources) {
-            // A plan named with ".." may lie anywhere; it was read, and
-            // that is all a copy does to a file outside its flight's folder.
-            if (!paths::liesWithin(source, from)) {
+            // The plan's name was read from the saved flight, and one named
+            // with ".." may lie anywhere: it was read, and that is all a copy
+            // does to a file outside its flight's folder. The other sources
+            // were chosen in a dialog.
+            if (source == plan && !paths::liesWithin(source, from)) {
                 outcome.keptOutside.push_back(source);
                 continue;
             }

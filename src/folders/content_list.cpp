@@ -46,7 +46,10 @@ std::string contentListLine(const std::string& setId, const std::string& flight,
     const std::string distance = GC_DIST(planKeys);
     writeColumn(line, 49, 4, distance);
     writeColumn(line, 54, 5, planKeys.get("flightplan", "cruising_altitude"));
-    if (!aircraft.empty()) {
+    // A flight that names no aircraft reads "0", which nearly every catalogue
+    // entry holds somewhere (in its speeds): it gets no trip time, not that of
+    // some other aircraft.
+    if (!aircraft.empty() && flightKeys.raw("Plane.0", "Aircraft")) {
         for (const std::string& entry : catalogue.items()) {
             if (!contains(entry, aircraft)) continue;
             writeColumn(line, 66, 5,

@@ -10,10 +10,6 @@ class Frm_Vell13;
 // tagged lines preset the radios.
 void Cmd_Sel_FSFLT_Click(Frm_Vell13& f);
 
-// Decides whether a copy may go to the folder in Dir1: enables the copy
-// command and sets the status line.
-void Check_DESTFOLDER(Frm_Vell13& f);
-
 // Empties the flight fields and the note lists (not Txt_SPD, Txt_GDist,
 // Lst_BRF, the labels, check boxes, option buttons or Dir1).
 void Reset_FORM(Frm_Vell13& f);

@@ -5,11 +5,11 @@
 #include "platform/files.h"
 #include "platform/wine_paths.h"
 #include "platform/paths.h"
-#include "simfiles/flight_selection.h"
 #include "profile/profile_text.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/dialogs.h"
+#include "window/destination_check.h"
 #include "window/frm_vell13.h"
 
 namespace vell {

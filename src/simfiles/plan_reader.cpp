@@ -3,11 +3,11 @@
 #include "briefing/route_briefing.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "simfiles/flight_selection.h"
 #include "profile/profile.h"
 #include "text/numbers.h"
 #include "text/strings.h"
 #include "window/dialogs.h"
+#include "window/destination_check.h"
 #include "window/frm_vell13.h"
 
 namespace vell {
@@ -52,6 +52,7 @@ bool airportCode(const std::string& value, std::string& code) {
 void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     if (!locatePlan(f, folder, planName)) return;
     f.planReadingStopped = true;
+    f.planStopReason.clear();
     const std::string plan = f.PLANFILE;
     // Every key below would read as "0" from a file that cannot be read:
     // tell the user instead of showing an empty plan. The plan is read once
@@ -60,6 +61,7 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     const PlanText read = PlanText::read(plan);
     if (!read.bytes) {
         f.Txt_Status.setText("Could not read the flight plan " + plan);
+        f.planStopReason = f.Txt_Status.text();
         return;
     }
     const profile::ProfileText& keys = read.keys;
@@ -106,8 +108,13 @@ void GET_PLN(Frm_Vell13& f, const std::string& folder, std::string& planName) {
     f.Txt_DESNAME.setText(keys.get("flightplan", "destination_name"));
     f.Txt_POS.setText(keys.get("flightplan", "departure_position"));
 
-    if (!Create_BRF(f, f.Txt_Title.text(), f.Txt_Description.text(), &read)) return;
+    // The briefing says in the status line why it stopped.
+    if (!Create_BRF(f, f.Txt_Title.text(), f.Txt_Description.text(), &read)) {
+        f.planStopReason = f.Txt_Status.text();
+        return;
+    }
     f.planReadingStopped = false;
+    f.planStopReason.clear();
     Check_DESTFOLDER(f);
 }
 

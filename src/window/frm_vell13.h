@@ -39,8 +39,9 @@ public:
     std::string FLTFILE;
     // The plan reader stopped before its end and said why: the flight in
     // the window is half-read, and no copy may start until one is read
-    // whole.
+    // whole. The reason stays in the status line whatever folder is chosen.
     bool planReadingStopped = false;
+    std::string planStopReason;
 
     // Top level, file and folder selection.
     FileList File1{"File1"};

@@ -213,8 +213,9 @@ void Frm_Vell13::setInitialState() {
     Cmd_Recent_Clear.setTooltip("Clear List or recent Airports ..");
     Lst_Stored.setSorted(true);
     Cmd_APT_Clear.setCaption("&CLEAR ALL");
-    // The access key S is the briefing button's ("&Select Briefing file..").
-    Cmd_APT_SAVE.setCaption("SA&VE DATA");
+    // Alt+S is shared with the briefing button once a source mode is chosen
+    // ("&Select Briefing file.."): the toolkit then moves between the two.
+    Cmd_APT_SAVE.setCaption("&SAVE DATA");
     Cmd_APT_SAVE.setEnabled(false);
     Txt_APT_DAT.setMultiLine(true);
     Txt_APT_DAT.setFixedPitch(true);
@@ -255,8 +256,9 @@ void Frm_Vell13::setInitialState() {
     for (OptionButton& o : Opt_Vell) o.setGroup({&Opt_Vell[0], &Opt_Vell[1]});
     Txt_Flt_Nr.setTooltip("1-9999");
     Txt_CarICAO.setTooltip("Airline ICAO Code or short ID by user..");
-    // The access key K is the KIV mode's ("&KIV - Mode").
-    Chk_KeepPlan.setCaption("Keep sourcel &files");
+    // Alt+K is shared with the KIV mode ("&KIV - Mode"): the toolkit moves
+    // between the two.
+    Chk_KeepPlan.setCaption("&Keep sourcel files");
     Chk_KeepPlan.setTooltip("..or delete..");
     Chk_KeepPlan.setValue(1);
     Chk_WX.setCaption("Copy &Weather if avl...");

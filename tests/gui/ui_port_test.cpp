@@ -63,7 +63,8 @@ TEST(QtUiPort, DialogsShowWhatTheyAreAskedAndAnswerTheChoice) {
 }
 
 // As main() does: port, model, window; the description dialog opened from
-// the FILE menu and cancelled, the window closed, all destroyed without fault.
+// the FILE menu, typed in with Enter, closed with Esc and with Cancel, the
+// window closed, all destroyed without fault.
 TEST(QtUiPort, TheProgramEndsCleanlyAfterTheDescriptionDialogWasCancelled) {
     DemoCopy demo;
     vell::MemoryRegistry registry;
@@ -76,6 +77,26 @@ TEST(QtUiPort, TheProgramEndsCleanlyAfterTheDescriptionDialogWasCancelled) {
     model->load();
     window.show();
     model->Dir1.setPath(demo.fs9 + vell::SEP + "flights" + vell::SEP + "Demo Tours");
+    const std::string desc = "FS9/flights/Demo Tours/desc.txt", before = demo.root.read(desc);
+    // Enter in a text box types a blank and closes nothing; Esc closes without saving.
+    bool open = false;
+    whenModal<QDialog>([&open](QDialog* dialog) {
+        QWidget* box = nullptr;
+        for (const char* name : {"Text1", "Text2"}) {
+            box = dialog->findChild<QWidget*>(QString::fromLatin1(name));
+            box->setFocus();
+            QTest::keyClicks(box, QStringLiteral("A"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClicks(box, QStringLiteral("B"));
+        }
+        open = dialog->isVisible();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    window.findChild<QAction*>(QStringLiteral("mnu_desc"))->trigger();
+    EXPECT_TRUE(open && !model->texted.shown());
+    EXPECT_TRUE(model->texted.Text1.text().starts_with("A B")) << model->texted.Text1.text();
+    EXPECT_TRUE(model->texted.Text2.text().starts_with("A B")) << model->texted.Text2.text();
+    EXPECT_EQ(demo.root.read(desc), before);
     bool cancelled = false;
     whenModal<QDialog>([&cancelled](QDialog* dialog) {
         dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();

@@ -181,6 +181,24 @@ TEST_F(WindowTest, TypingAndKeysReachTheModelThroughTheKeyPreview) {
     EXPECT_EQ(window->menuBar()->activeAction()->menu()->objectName(), QStringLiteral("mnu_PREF"));
 }
 
+// Alt+K belongs to the KIV mode and to "Keep sourcel files": Qt moves the keyboard input
+// from one to the other and clicks neither. With one of them disabled the key presses the other.
+TEST_F(WindowTest, ASharedAccessKeyMovesBetweenItsFieldsAndClicksNone) {
+    model->Opt_Vell[1].setEnabled(true);
+    const int keep = model->Chk_KeepPlan.value();
+    QSet<QWidget*> reached;
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(window.get(), Qt::Key_K, Qt::AltModifier);
+        reached.insert(QApplication::focusWidget());
+    }
+    EXPECT_EQ(reached, (QSet<QWidget*>{widget("Opt_Vell(1)"), widget("Chk_KeepPlan")}));
+    EXPECT_EQ(model->Chk_KeepPlan.value(), keep);
+    EXPECT_FALSE(model->Opt_Vell[1].value());
+    model->Opt_Vell[1].setEnabled(false);  // the key alone: the box is pressed, to be clicked
+    QTest::keyClick(window.get(), Qt::Key_K, Qt::AltModifier);
+    EXPECT_TRUE(widget<QAbstractButton>("Chk_KeepPlan")->isDown());
+}
+
 TEST_F(WindowTest, ClicksSelectionsAndMenusReachTheModelWhichKeepsTheLastWord) {
     int calls = 0;
     model->Chk_WX.Click = [&calls] { ++calls; };

@@ -86,6 +86,14 @@ TEST_F(BriefingTest, RouteTableRowsAndAltitudes) {
          {"EDDF , N50* 1.99' ,  E8* 32.51' ,        ,  0008.0, 00364 ,       ",
           "01WP1, N50* 10.00',  E8* 32.51' ,  0008.0,  0000.0, 00000 ,+LOCWA "},
          {"00364", "00600"}},
+        // Below sea level the sign stays and the number fits: -11 ft is -0011.
+        {{fs9Waypoint("EHAM", "N50* 0.00'", "E8* 0.00'", "-000011.00"),
+          fs9Waypoint("WP1", "N50* 10.03'", "E8* 0.00'", "-000010.50"),
+          fs9Waypoint("LOWW", "N50* 20.06'", "E8* 0.00'")}, {"WpInfo1=0, 0.0, -100.0, 3,"}, "9.0",
+         {"EHAM , N50* 0.00' ,  E8* 0.00'  ,        ,  0020.0, -0011 ,       ",
+          "WP1  , N50* 10.03',  E8* 0.00'  ,  0010.0,  0010.0, -0011 ,       ",
+          "LOWW , N50* 20.06',  E8* 0.00'  ,  0010.0,  0000.0, 00000 ,       "},
+         {"00364", "-0400", "00600"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.waypoints[1]);
@@ -99,6 +107,11 @@ TEST_F(BriefingTest, RouteTableRowsAndAltitudes) {
         }
         EXPECT_EQ(tableLines(), table);
     }
+    // So for an airport below sea level (Amsterdam, -11 ft).
+    std::string plan = tmp.read("route.PLN");
+    tmp.write("route.PLN", plan.replace(plan.find("+000364.00"), 10, "-000011.00"));
+    ASSERT_TRUE(run());
+    EXPECT_EQ(tableLines().front().substr(63, 5), "-0011");
 }
 
 TEST_F(BriefingTest, RouteAndDirectDistancesGiveTheGreatCircleIndex) {
@@ -181,11 +194,15 @@ TEST_F(BriefingTest, MalformedFilesStopWithTheReasonInTheStatusLine) {
     ASSERT_EQ(f.Lst_BRF.count(), 12);
     EXPECT_EQ(f.Lst_BRF.item(11).substr(0, 11) + f.Txt_GDist.text(), "Waypoint 0=19 (100)");
 
-    // A plan that is not there to be read.
+    // A plan that is not there to be read, or not as a file.
     f.Txt_Sel_Flightplan.setText("missing.PLN");
     EXPECT_FALSE(run());
-    EXPECT_EQ(f.Txt_Status.text(),
-              "Cannot read the flight plan " + (tmp / "missing.PLN") + " as a text file");
+    EXPECT_EQ(f.Txt_Status.text(), "The flight plan " + (tmp / "missing.PLN") +
+                                       " is missing: the plan must lie beside the flight");
+    tmp.mkdir("folder.PLN");
+    f.Txt_Sel_Flightplan.setText("folder.PLN");
+    EXPECT_FALSE(run());
+    EXPECT_EQ(f.Txt_Status.text(), "Cannot read the flight plan " + (tmp / "folder.PLN") + " as a text file");
     EXPECT_EQ(f.Txt_GDist.text() + std::to_string(f.Lst_BRF.count() + f.Lst_Fplbrf.count()), "00");
 }
 

@@ -55,8 +55,9 @@ TEST(CopyProcedure, TheButtonCopiesUnderTheBaseNameAndKeepsTheSourcesByDefault) 
     EXPECT_TRUE(w.ui.shown.empty() && w.sourcesIntact() && !w.f.busy() && busy == 1);
 }
 
-// A move deletes the sources it used from the flight's folder and nothing
-// else: not a file it wrote, nor one outside that folder (which it names).
+// A move deletes the sources it used and nothing else: not a file it wrote,
+// nor a plan whose stored name leads out of the flight's folder (which it
+// names). The briefing file chosen in the dialog goes wherever it lies.
 TEST(CopyProcedure, AMoveDeletesOnlyTheSourcesItUsedFromTheFlightsFolder) {
     const auto brf = [](CopyWorld& w, const std::string& at, int fs8) {
         w.tmp.write(at, "briefing\r\n");
@@ -80,19 +81,22 @@ TEST(CopyProcedure, AMoveDeletesOnlyTheSourcesItUsedFromTheFlightsFolder) {
              w.tmp.writeLines("far/Far.PLN", kPlanLines);
              w.f.Txt_Sel_Flightplan.setText(".." + SEP + "far" + SEP + "Far.PLN");
              brf(w, "far/Far.BRF", 1);
-         }, "Evening hop.PLN;Evening hop.WX; Far.BRF;Far.PLN;", kTwo + "Evening hop.brf;"},
+         }, "Evening hop.PLN;Evening hop.WX; Far.PLN;", kTwo + "Evening hop.brf;"},
+        // The dispatch program's output, chosen in the dialog: gone, and nothing to say.
+        {[&](CopyWorld& w) { w.tmp.mkdir("far"), brf(w, "far/EDDFEGLL.TXT", 1); }, "Evening hop.WX; ",
+         kTwo + "Evening hop.brf;"},
     };
     for (const auto& [setup, left, copies] : cases) {
         CopyWorld w;
         w.f.Chk_KeepPlan.setValue(0);
         setup(w);
         Cmd_PROC_COPY_Click(w.f);
-        const bool far = w.tmp.has("far");
+        const bool far = w.tmp.has("far"), kept = w.tmp.has("far/Far.PLN");
         EXPECT_EQ(w.tmp.listing(U) + (far ? " " + w.tmp.listing("far") : ""), left);
         EXPECT_EQ(w.tmp.listing(D), copies);
         EXPECT_NE(w.f.Txt_Status.text().find(": Selected Files done!"), std::string::npos);
-        ASSERT_EQ(w.ui.shown.size(), far ? 1u : 0u) << left;
-        if (far) { EXPECT_NE(w.ui.shown[0].text.find(w.tmp / "far/Far.BRF"), std::string::npos); }
+        ASSERT_EQ(w.ui.shown.size(), kept ? 1u : 0u) << left;
+        if (kept) { EXPECT_NE(w.ui.shown[0].text.find("Far.PLN"), std::string::npos); }
     }
 }
 

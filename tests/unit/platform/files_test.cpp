@@ -61,6 +61,13 @@ TEST(Files, FindListWriteCopyAndDeleteWithoutRegardToLetterCase) {
     for (const std::string& path : {tmp / "no/a.txt", std::string(), tmp / "F/ro.txt", tmp / "F"})
         EXPECT_FALSE(files::writeWhole(path, "lost")) << path;
     EXPECT_EQ(tmp.read("F/ro.txt") + tmp.listing("F"), "keepSub;old.flt;ro.txt;");
+#ifndef _WIN32
+    // A replaced file keeps its permission bits (Windows files have none).
+    const auto bits = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(tmp.host("F/old.flt"), bits);
+    ASSERT_TRUE(files::writeWhole(tmp / "F/old.flt", "replaced"));
+    EXPECT_EQ(fs::status(tmp.host("F/old.flt")).permissions(), bits);
+#endif
 }
 
 struct WriteRuleUnderFaults : ::testing::TestWithParam<testing::FaultKind> {

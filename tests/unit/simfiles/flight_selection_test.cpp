@@ -10,6 +10,7 @@
 #include "platform/fault_loop.h"
 #include "simfiles/window_fixture.h"
 #include "simfiles/wire.h"
+#include "window/destination_check.h"
 
 namespace vell {
 namespace {
