@@ -51,5 +51,7 @@ void registerStartup(bool smoke);
 void registerOpenFlight(bool smoke);
 void registerContentList(bool smoke);
 void registerIniItem(bool smoke);
+// Start-up under Wine, with and without many prefixes (POSIX only).
+void registerWinePrefixes(bool smoke);
 
 }  // namespace vell::bench

@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     vell::bench::registerOpenFlight(smoke);
     vell::bench::registerContentList(smoke);
     vell::bench::registerIniItem(smoke);
+    vell::bench::registerWinePrefixes(smoke);
 
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;

@@ -78,6 +78,13 @@ std::string MemoryRegistry::queryString(RegistryRoot root, const std::string& ke
     return it->second.substr(0, kRegistryValueMax);
 }
 
+std::vector<std::string> Registry::querySource(std::size_t,
+                                              const std::vector<RegistryValue>& values) const {
+    std::vector<std::string> answers;
+    for (const RegistryValue& v : values) answers.push_back(queryString(v.root, v.key, v.valueName));
+    return answers;
+}
+
 std::string programFolderOf(const char* argv0) {
     if (const auto home = homeOverride()) {
         return withoutTrailingSeparators(files::fromHostName(*home));

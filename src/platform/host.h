@@ -3,21 +3,46 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace vell {
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
+
+// One string value asked of a registry.
+struct RegistryValue {
+    RegistryRoot root;
+    std::string key;
+    std::string valueName;
+};
 
 class Registry {
 public:
     virtual ~Registry() = default;
     // The string value, or an empty text when the key or value is missing
     // or unreadable. At most 255 characters of the registry's own text; a
-    // value that becomes a host path (Wine) may then be longer.
+    // value that becomes a host path (Wine) may then be longer. Of a host
+    // with several sources, the first source that holds the value answers.
     virtual std::string queryString(RegistryRoot root, const std::string& key,
                                     const std::string& valueName) const = 0;
+
+    // The registries of the host, asked in this order. One, the host's own
+    // (or a test's values), unless the host keeps several: under Wine each
+    // prefix has its own (wine_prefixes.h).
+    virtual std::size_t sourceCount() const { return 1; }
+    // The source for the user to read: the Wine prefix's folder; empty for
+    // the one registry of a host.
+    virtual std::string sourceName(std::size_t) const { return {}; }
+    // Several values of one source, the answers in the order asked, each as
+    // queryString gives it. A source's files are read once for all of them.
+    virtual std::vector<std::string> querySource(std::size_t source,
+                                                 const std::vector<RegistryValue>& values) const;
+    // Where the sources were looked for, one place a line in the order of
+    // the search; empty for a host with the one registry.
+    virtual std::vector<std::string> placesSearched() const { return {}; }
 };
 
 // Values held in memory: what the scenario runner and tests fill.
@@ -38,8 +63,24 @@ private:
 // paths; without a prefix every value is an empty text.
 class HostRegistry : public Registry {
 public:
+    HostRegistry();
+    ~HostRegistry() override;
     std::string queryString(RegistryRoot root, const std::string& key,
                             const std::string& valueName) const override;
+#ifndef _WIN32
+    // One source per Wine prefix, in the order of wine_prefixes.h, found at
+    // the first question and kept for the life of the object.
+    std::size_t sourceCount() const override;
+    std::string sourceName(std::size_t source) const override;
+    std::vector<std::string> querySource(std::size_t source,
+                                         const std::vector<RegistryValue>& values) const override;
+    std::vector<std::string> placesSearched() const override;
+
+private:
+    struct Prefixes;
+    const Prefixes& prefixes() const;
+    mutable std::unique_ptr<Prefixes> prefixes_;
+#endif
 };
 
 struct Host {

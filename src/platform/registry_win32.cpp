@@ -25,6 +25,9 @@ HKEY handleOf(RegistryRoot root) {
 
 }  // namespace
 
+HostRegistry::HostRegistry() = default;
+HostRegistry::~HostRegistry() = default;
+
 // A buffer of 256 blanks receives the value; its text up to the first NUL
 // is the result unless nothing but blanks came back. Any failure gives an
 // empty text, and so does a value that is no text.

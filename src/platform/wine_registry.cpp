@@ -1,7 +1,8 @@
 #include "platform/wine_registry.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -251,29 +252,102 @@ class Lookup {
     Candidate* current_ = nullptr;
 };
 
+
+// False only when no key line of the text can name the key: Wine writes a
+// key line as "[parent\\\\name] time", so the key's last name, as Wine
+// writes it, stands before a "]" (letter case aside). A name that Wine would
+// write with escapes is not searched for.
+bool mayHoldKey(std::string_view text, const std::string& key) {
+    const std::size_t cut = key.rfind('\\');
+    const std::string last = key.substr(cut == std::string::npos ? 0 : cut + 1);
+    if (last.empty()) return true;
+    for (char c : last) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u >= 0x7F || c == '"' || c == '[' || c == ']') return true;
+    }
+    const std::string tail = (cut == std::string::npos ? "[" : "\\\\") + last + "]";
+    const auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    // Every "]" of the text, and the characters before it.
+    for (std::size_t at = text.find(']', tail.size() - 1); at != std::string_view::npos;
+         at = text.find(']', at + 1)) {
+        const std::string_view before = text.substr(at + 1 - tail.size(), tail.size());
+        if (std::equal(before.begin(), before.end(), tail.begin(),
+                       [&](char a, char b) { return fold(a) == fold(b); }))
+            return true;
+    }
+    return false;
+}
+
+// How much more room a read asks for when the buffer is full.
+constexpr std::size_t kReadStep = 1u << 20;
+
 }  // namespace
 
 std::string queryRegistryText(std::string_view text, const RegistryQuery& query) {
-    Lookup lookup(query);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        if (lookup.feed(text.substr(start, end - start))) break;
-        start = end + 1;
-    }
-    return lookup.result();
+    return queryRegistryText(text, std::vector<RegistryQuery>{query}).front();
 }
 
 std::string queryRegistryFile(const std::string& hostFile, const RegistryQuery& query) {
-    std::ifstream in(std::filesystem::path(hostFile), std::ios::binary);
-    if (!in) return {};
-    Lookup lookup(query);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (lookup.feed(line)) break;
+    return queryRegistryFile(hostFile, std::vector<RegistryQuery>{query}).front();
+}
+
+std::vector<std::string> queryRegistryText(std::string_view text,
+                                           const std::vector<RegistryQuery>& queries) {
+    std::vector<std::string> answers(queries.size());
+    std::vector<Lookup> lookups;
+    lookups.reserve(queries.size());
+    std::vector<std::size_t> asked;  // the queries whose key may stand in the text
+    for (std::size_t q = 0; q < queries.size(); ++q) {
+        if (!mayHoldKey(text, queries[q].key)) continue;
+        lookups.emplace_back(queries[q]);
+        asked.push_back(q);
     }
-    return lookup.result();
+    std::vector<bool> done(lookups.size(), false);
+    std::size_t open = lookups.size();
+    std::size_t start = 0;
+    while (open > 0 && start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        for (std::size_t i = 0; i < lookups.size(); ++i) {
+            if (done[i] || !lookups[i].feed(line)) continue;
+            done[i] = true;
+            --open;
+        }
+        start = end + 1;
+    }
+    for (std::size_t i = 0; i < lookups.size(); ++i) answers[asked[i]] = lookups[i].result();
+    return answers;
+}
+
+std::vector<std::string> queryRegistryFile(const std::string& hostFile,
+                                           const std::vector<RegistryQuery>& queries) {
+    std::string scratch;
+    return queryRegistryFile(hostFile, queries, scratch);
+}
+
+std::vector<std::string> queryRegistryFile(const std::string& hostFile,
+                                           const std::vector<RegistryQuery>& queries,
+                                           std::string& scratch) {
+    const std::vector<std::string> nothing(queries.size());
+    std::FILE* file = std::fopen(hostFile.c_str(), "rb");
+    if (file == nullptr) return nothing;
+    // Read straight into the buffer, which keeps its size from one file to
+    // the next: no pages to fetch anew for each prefix.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::size_t size = 0;
+    for (;;) {
+        if (scratch.size() < size + kReadStep) scratch.resize(size + kReadStep);
+        const std::size_t n = std::fread(scratch.data() + size, 1, scratch.size() - size, file);
+        size += n;
+        if (n == 0 || size < scratch.size()) break;
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return nothing;
+    return queryRegistryText(std::string_view(scratch.data(), size), queries);
 }
 
 }  // namespace vell::wine

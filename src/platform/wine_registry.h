@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vell::wine {
 
@@ -30,5 +31,19 @@ std::string queryRegistryText(std::string_view text, const RegistryQuery& query)
 // The same for a registry file on disk (a host path); a file that cannot be
 // read gives an empty text.
 std::string queryRegistryFile(const std::string& hostFile, const RegistryQuery& query);
+
+// Several values of one text at once, the answers in the order asked. The
+// text is gone through once for all of them; a key that cannot stand in it
+// (no key line ends in the key's last name) is known to be absent without
+// reading its lines, so a file without any of the keys costs one search.
+std::vector<std::string> queryRegistryText(std::string_view text,
+                                           const std::vector<RegistryQuery>& queries);
+std::vector<std::string> queryRegistryFile(const std::string& hostFile,
+                                           const std::vector<RegistryQuery>& queries);
+// The same, read into `scratch`, a buffer that the caller keeps for the
+// next file: reading many prefixes' files then costs no fresh memory each.
+std::vector<std::string> queryRegistryFile(const std::string& hostFile,
+                                           const std::vector<RegistryQuery>& queries,
+                                           std::string& scratch);
 
 }  // namespace vell::wine

@@ -37,6 +37,11 @@ public:
     std::string KIV_PLN_PATH;
     std::string PLANFILE;
     std::string FLTFILE;
+    // Where the registry gave FS8_PATH and FS9_PATH, or which of its
+    // sources holds them (under Wine the prefix's folder), for the About
+    // box; empty when no source of the registry is known for the folder.
+    std::string fs8Source;
+    std::string fs9Source;
     // The plan reader stopped before its end and said why: the flight in
     // the window is half-read, and no copy may start until one is read
     // whole. The reason stays in the status line whatever folder is chosen.

@@ -5,9 +5,11 @@
 #include "window/dialogs.h"
 #include "window/frm_vell13.h"
 #include "window/help_files.h"
+#include "window/install_lookup.h"
 #include "window/startup.h"
 #include "window/own_files.h"
 #include "window/version.h"
+#include "window/where_found.h"
 
 namespace vell {
 
@@ -23,6 +25,7 @@ struct SimulatorChoice {
     const char* programFile;
     const char* key;
     std::string& path;
+    std::string& source;
     OptionButton& option;
     MenuItem& item;
 };
@@ -42,6 +45,7 @@ void chooseSimulatorFolder(Frm_Vell13& f, const SimulatorChoice& sim) {
     const std::size_t at = choice->path.rfind(choice->name);
     if (at == std::string::npos || at == 0) return;
     sim.path = choice->path.substr(0, at - 1);
+    sim.source = sourceNameOf(f.host, sourceHolding(f.host, sim.path));
     sim.item.setChecked(true);
     sim.option.setEnabled(true);
     const std::string notes = sim.path + SEP + "kiv";
@@ -102,12 +106,12 @@ void mnu_myfiles_Click(Frm_Vell13& f) {
 
 void mnu_fs8_Click(Frm_Vell13& f) {
     chooseSimulatorFolder(f, {"browse for fs2002.exe ..", "FS 2002 program (*.exe)|*.exe",
-                              "fs2002.exe", "FS8_PATH", f.FS8_PATH, f.Opt_FS8, f.mnu_fs8});
+                              "fs2002.exe", "FS8_PATH", f.FS8_PATH, f.fs8Source, f.Opt_FS8, f.mnu_fs8});
 }
 
 void mnu_fs9_Click(Frm_Vell13& f) {
     chooseSimulatorFolder(f, {"browse for fs9.exe ..", "FS 2004 program (*.exe)|*.exe", "fs9.exe",
-                              "FS9_PATH", f.FS9_PATH, f.Opt_FS9, f.mnu_fs9});
+                              "FS9_PATH", f.FS9_PATH, f.fs9Source, f.Opt_FS9, f.mnu_fs9});
 }
 
 void mnu_help_Click(Frm_Vell13& f) {
@@ -128,7 +132,7 @@ void Form_HelpKey(Frm_Vell13& f) {
 }
 
 void mnu_about_Click(Frm_Vell13& f) {
-    f.ui.messageBox(aboutText(), MsgButtons::OK, MsgIcon::Information, kAppTitle);
+    f.ui.messageBox(aboutText() + whereFoundText(f), MsgButtons::OK, MsgIcon::Information, kAppTitle);
 }
 
 void wire_preferences_menu(Frm_Vell13& f) {

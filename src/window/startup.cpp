@@ -1,6 +1,8 @@
 #include "window/startup.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "platform/files.h"
 #include "profile/profile.h"
@@ -8,6 +10,7 @@
 #include "window/frm_vell13.h"
 #include "window/help_files.h"
 #include "window/own_files.h"
+#include "window/install_lookup.h"
 #include "window/registry_path.h"
 
 namespace vell {
@@ -101,32 +104,54 @@ void acceptSimulator(Frm_Vell13& f, const std::string& folder, const char* key, 
     PUT_INI_ITEM(settingsFile(f.host), "USER", key, folder);
 }
 
-void findFs2002(Frm_Vell13& f) {
+// The simulators' folders: the stored ones when they hold the program,
+// else the registry's. Every source of the registry is asked, in its order,
+// for both simulators at once (install_lookup.h), so that FS 2002 and
+// FS 2004 are found also when they lie in different Wine prefixes. The
+// sources that gave them, FS 2004's first, are where the user's documents
+// are looked for first.
+std::vector<std::size_t> findSimulators(Frm_Vell13& f) {
     f.FS8_PATH = setting(f, "USER", "FS8_PATH");
-    if (!simulatorIn(f.FS8_PATH, "fs2002.exe"))
-        f.FS8_PATH = Get_REGPATH(f.host, RegistryRoot::LocalMachine, kFs8RegistryKey, kExePathValue);
+    f.FS9_PATH = setting(f, "USER", "FS9_PATH");
+    std::vector<InstallSearch> searches{
+        {kFs8RegistryKey, "fs2002.exe", !simulatorIn(f.FS8_PATH, "fs2002.exe"), {}, {}},
+        {kFs9RegistryKey, "fs9.exe", f.FS9_PATH.empty() || !simulatorIn(f.FS9_PATH, "fs9.exe"),
+         {}, {}}};
+    findInstallFolders(f.host, searches);
+    std::vector<std::size_t> sources;
+    const auto take = [&](const InstallSearch& search, std::string& path, std::string& name) {
+        // A folder kept in the settings names the source it lies in.
+        std::optional<std::size_t> from = search.source;
+        if (search.wanted)
+            path = search.path;
+        else
+            from = sourceHolding(f.host, path);
+        if (!simulatorIn(path, search.programFile)) from.reset();
+        name = sourceNameOf(f.host, from);
+        if (from) sources.insert(sources.begin(), *from);
+    };
+
+    take(searches[0], f.FS8_PATH, f.fs8Source);
     if (simulatorIn(f.FS8_PATH, "fs2002.exe"))
         acceptSimulator(f, f.FS8_PATH, "FS8_PATH", f.mnu_fs8, f.Opt_FS8);
     else
         f.mnu_fs8.setChecked(false);
-}
 
-void findFs2004(Frm_Vell13& f) {
-    f.FS9_PATH = setting(f, "USER", "FS9_PATH");
-    if (f.FS9_PATH.empty() || !simulatorIn(f.FS9_PATH, "fs9.exe"))
-        f.FS9_PATH = Get_REGPATH(f.host, RegistryRoot::LocalMachine, kFs9RegistryKey, kExePathValue);
+    take(searches[1], f.FS9_PATH, f.fs9Source);
     if (simulatorIn(f.FS9_PATH, "fs9.exe"))
         acceptSimulator(f, f.FS9_PATH, "FS9_PATH", f.mnu_fs9, f.Opt_FS9);
     else
         f.mnu_fs9.setChecked(false);
+    return sources;
 }
 
-void findUserFolder(Frm_Vell13& f) {
+// The user's flight folder: the stored one when it exists, else the
+// documents folder of the registry, asked first in the sources that gave the
+// simulators.
+void findUserFolder(Frm_Vell13& f, const std::vector<std::size_t>& simulatorSources) {
     f.USER_PATH = setting(f, "USER", "USER_PATH");
     if (f.USER_PATH.empty() || !files::folderExists(f.USER_PATH))
-        f.USER_PATH = Get_REGPATH(f.host, RegistryRoot::CurrentUser, kShellFoldersKey,
-                                  kPersonalValue) +
-                      SEP + "Flight Simulator Files";
+        f.USER_PATH = findDocumentsFolder(f.host, simulatorSources) + SEP + "Flight Simulator Files";
     if (files::folderExists(f.USER_PATH)) {
         f.mnu_myfiles.setChecked(true);
         PUT_INI_ITEM(settingsFile(f.host), "USER", "USER_PATH", f.USER_PATH);
@@ -197,9 +222,8 @@ void Form_Load(Frm_Vell13& f) {
     createMissingFiles(f);
     readPreferences(f);
     findKiv(f);
-    findFs2002(f);
-    findFs2004(f);
-    findUserFolder(f);
+    const std::vector<std::size_t> simulatorSources = findSimulators(f);
+    findUserFolder(f, simulatorSources);
     chooseSimulator(f);
     loadRecentAirports(f);
 

@@ -10,6 +10,7 @@
 #include "platform/host.h"
 #include "platform/temp_folder.h"
 #include "platform/wine_paths.h"
+#include "platform/wine_registry.h"
 #include "window/registry_path.h"
 
 namespace vell {
@@ -69,11 +70,12 @@ TEST(WinePrefix, MapsDrivesThroughItsLinksAndReadsItsRegistry) {
              {deep + "/DRIVE_C/x", deep}, {"linked/drive_c/x", "pfx"}, {"plain/drive_c/x", "pfx"}})
         EXPECT_EQ(hostPathOfWindowsPath("C:\\FS9", tmp / flight), tmp / prefix + "/drive_c/FS9");
     EXPECT_EQ(hostPathOfWindowsPath("My flight.pln", tmp / deep + "/drive_c/x"), "My flight.pln");
-    const HostRegistry registry;
-    Host host;
-    host.registry = &registry;
     const auto hklm = RegistryRoot::LocalMachine, hkcu = RegistryRoot::CurrentUser;
+    // A registry finds its prefixes at its first question: a fresh one for each.
     const auto ask = [&](RegistryRoot root, const std::string& key, const std::string& value) {
+        const HostRegistry registry;
+        Host host;
+        host.registry = &registry;
         return Get_REGPATH(host, root, key, value);
     };
     const std::string fs9 = "/Program Files (x86)/Microsoft Games/Flight Simulator 9";
@@ -105,8 +107,29 @@ TEST(WinePrefix, MapsDrivesThroughItsLinksAndReadsItsRegistry) {
     tmp.write("home/.wine/system.reg", system.replace(system.find("#arch=win64"), 11, "#arch=win32"));
     EXPECT_EQ(ask(hklm, kFs9RegistryKey, kExePathValue), tmp / "home/.wine/drive_c/Program Files/"
                                                            "Microsoft Games/Flight Simulator 9");
-    WineEnvironment::set(tmp / "no", tmp / "home");  // is not replaced by the home's
+    WineEnvironment::set(tmp / "no", tmp / "home");  // a WINEPREFIX that is none: the home's
+    EXPECT_EQ(ask(hklm, kFs9RegistryKey, kExePathValue), tmp / "home/.wine/drive_c/Program Files/"
+                                                           "Microsoft Games/Flight Simulator 9");
+    WineEnvironment::set(tmp / "no", tmp / "nohome");
     EXPECT_EQ(ask(hklm, kFs9RegistryKey, kExePathValue), "");
+}
+
+// Several values of one registry file in one pass, each as it is asked alone; a
+// key whose last name stands in no key line is known absent without reading on.
+TEST(WinePrefix, AsksOneRegistryFileForSeveralValuesAtOnce) {
+    const std::string file = VELL_TEST_DATA_DIR + std::string("/wine-prefix/system.reg");
+    const std::vector<wine::RegistryQuery> queries{
+        {kFs8RegistryKey, kExePathValue, true}, {kFs9RegistryKey, kExePathValue, true},
+        {kFs9RegistryKey, kExePathValue, false}, {"Software\\Vellprobe", "Trailing", false},
+        {"Software\\Microsoft\\Microsoft Games\\Flight Simulator\\9.1", kExePathValue, true},
+        {"Software\\Classes\\.CHM", "", false}, {"Software\\Vellprobe", "none", false}};
+    const std::vector<std::string> expected{
+        "D:\\FS2002", "C:\\Program Files (x86)\\Microsoft Games\\Flight Simulator 9",
+        "C:\\Program Files\\Microsoft Games\\Flight Simulator 9", "C:\\FS9\\", "", "chm.file", ""};
+    EXPECT_EQ(wine::queryRegistryFile(file, queries), expected);
+    for (std::size_t i = 0; i < queries.size(); ++i)
+        EXPECT_EQ(wine::queryRegistryFile(file, queries[i]), expected[i]) << i;
+    EXPECT_EQ(wine::queryRegistryFile(file + ".none", queries), std::vector<std::string>(7));
 }
 
 }  // namespace
