@@ -205,6 +205,32 @@ TEST_F(Win32WindowTest, ClicksEditsKeysAndLeavingReachTheModelOnce) {
     EXPECT_TRUE(checked("Opt_Vell(0)") && !checked("Opt_Vell(1)"));
 }
 
+// Alt+K belongs to the KIV mode and to "Keep sourcel files": the dialog
+// manager moves the keyboard input to one of them and clicks neither (on
+// Windows each press moves on to the other; Wine's stays on the first);
+// with one of them disabled the key clicks the other.
+TEST_F(Win32WindowTest, ASharedAccessKeyMovesBetweenItsFieldsAndClicksNone) {
+    const auto altK = [this] {
+        MSG key{};
+        key.hwnd = GetFocus() ? GetFocus() : window->hwnd();
+        key.message = WM_SYSCHAR, key.wParam = L'k', key.lParam = 1 << 29;  // Alt held
+        IsDialogMessageW(window->hwnd(), &key);
+        pump();
+    };
+    model->Opt_Vell[1].setEnabled(true);
+    const int keep = model->Chk_KeepPlan.value();
+    SetFocus(control("Txt_Title"));
+    for (int press = 0; press < 2; ++press) {
+        altK();
+        EXPECT_TRUE(GetFocus() == control("Opt_Vell(1)") || GetFocus() == control("Chk_KeepPlan"));
+    }
+    EXPECT_EQ(model->Chk_KeepPlan.value(), keep);
+    EXPECT_FALSE(model->Opt_Vell[1].value());
+    model->Opt_Vell[1].setEnabled(false);
+    altK();
+    EXPECT_NE(model->Chk_KeepPlan.value(), keep);
+}
+
 TEST_F(Win32WindowTest, TheDescriptionDialogIsCancelledAndTheProgramEndsWithStatusZero) {
     model->Dir1.setPath(demo.fs9 + vell::SEP + "flights" + vell::SEP + "Demo Tours");
     static std::wstring seenTitle;
