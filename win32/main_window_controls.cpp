@@ -136,11 +136,15 @@ HWND MainWindow::makeControl(const Cell& cell, HWND parent) {
     case vell::FieldKind::Label:
         style |= SS_LEFT | (cell.look == Look::Panel ? SS_SUNKEN | SS_CENTERIMAGE : 0);
         break;
-    case vell::FieldKind::CheckBox:
+    case vell::FieldKind::CheckBox: {
+        // A graphical one is a button that stays down; one without a
+        // caption shows its picture alone.
+        const auto& box = static_cast<const vell::CheckBox&>(*field);
         kind = L"BUTTON";
         style |= WS_TABSTOP | BS_CHECKBOX |
-                 (static_cast<const vell::CheckBox&>(*field).graphical() ? BS_PUSHLIKE : 0);
+                 (box.graphical() ? BS_PUSHLIKE | (box.caption().empty() ? BS_ICON : 0) : 0);
         break;
+    }
     case vell::FieldKind::OptionButton:
         kind = L"BUTTON";
         style |= WS_TABSTOP | BS_RADIOBUTTON;
