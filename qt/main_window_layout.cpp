@@ -282,9 +282,8 @@ QWidget* MainWindow::buildCell(const form::Cell& cell, QWidget* parent, bool gro
         showPicture(widget, picture);
     applySize(widget, cell, grows);
     // A frame inside this box holds the fields of its own box.
-    for (const form::Box& inside : form::mainWindowBoxes()) {
-        if (inside.region == form::Region::Inside && inside.frame == cell.field) fillBox(inside, widget);
-    }
+    if (const std::size_t inside = form::insideBoxOf(cell); inside < form::mainWindowBoxes().size())
+        fillBox(form::mainWindowBoxes()[inside], widget);
     return widget;
 }
 

@@ -25,17 +25,15 @@ const std::vector<Box>& boxes() {
 }
 
 // The box of the Inside region that a cell names, or none.
-const Box* insideBoxOf(const Cell& cell) {
-    for (const Box& box : boxes()) {
-        if (box.region == Region::Inside && box.frame == cell.field) return &box;
-    }
-    return nullptr;
+const Box* nestedBox(const Cell& cell) {
+    const std::size_t index = vell::form::insideBoxOf(cell);
+    return index < boxes().size() ? &boxes()[index] : nullptr;
 }
 
 Extent boxNatural(const Box& box, const Measure& m);
 
 Need needOf(const Cell& cell, const Measure& m) {
-    if (const Box* inside = insideBoxOf(cell)) return {boxNatural(*inside, m), false};
+    if (const Box* inside = nestedBox(cell)) return {boxNatural(*inside, m), false};
     return m.need(cell);
 }
 
@@ -145,11 +143,11 @@ void placeGrid(const Grid& grid, Rect area, const Measure& m, Placement& out) {
         const Need need = needOf(c, m);
         Rect r{x, y, need.keepsWidth ? std::min(width, need.size.width) : width, height};
         // A control of one line keeps its height, centred in its row.
-        if (c.lines == 1 && c.rowSpan == 1 && !insideBoxOf(c) && need.size.height < height) {
+        if (c.lines == 1 && c.rowSpan == 1 && !nestedBox(c) && need.size.height < height) {
             r.y += (height - need.size.height) / 2;
             r.height = need.size.height;
         }
-        if (const Box* inside = insideBoxOf(c)) {
+        if (const Box* inside = nestedBox(c)) {
             const auto index = static_cast<std::size_t>(inside - boxes().data());
             placeBox(index, r, m, out);
         } else {

@@ -27,14 +27,6 @@ const std::vector<Box>& boxes() {
     return vell::form::mainWindowBoxes();
 }
 
-// The box of the Inside region that a cell names, or none.
-std::size_t insideBoxOf(const Cell& cell) {
-    for (std::size_t i = 0; i < boxes().size(); ++i) {
-        if (boxes()[i].region == Region::Inside && boxes()[i].frame == cell.field) return i;
-    }
-    return boxes().size();
-}
-
 // A caption as it is drawn: "&" marks the access key, "&&" stands for "&".
 std::wstring drawnText(const std::string& caption) {
     std::wstring text;
@@ -88,7 +80,7 @@ void MainWindow::buildControls() {
         }
         for (const auto& grid : box.grids) {
             for (const Cell& cell : grid.cells) {
-                const std::size_t inside = insideBoxOf(cell);
+                const std::size_t inside = vell::form::insideBoxOf(cell);
                 if (inside < boxes().size())
                     makeBox(inside, panel);
                 else

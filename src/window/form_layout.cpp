@@ -156,6 +156,14 @@ const std::vector<Box>& mainWindowBoxes() {
     return boxes;
 }
 
+std::size_t insideBoxOf(const Cell& cell) {
+    const std::vector<Box>& boxes = mainWindowBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i].region == Region::Inside && boxes[i].frame == cell.field) return i;
+    }
+    return boxes.size();
+}
+
 const std::vector<Naming>& namings() {
     static const std::vector<Naming> pairs = collectNamings();
     return pairs;

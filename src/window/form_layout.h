@@ -6,6 +6,7 @@
 // them into its own units at its own scale.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -73,6 +74,9 @@ struct Box {
 
 // The boxes of the main window, in the order the keyboard walks them.
 const std::vector<Box>& mainWindowBoxes();
+// The index of the box of the Inside region whose frame a cell names;
+// mainWindowBoxes().size() when the cell names none.
+std::size_t insideBoxOf(const Cell& cell);
 
 // The texts of the window's own heading (no field of the model holds them).
 inline constexpr std::string_view kProgramName = "Vellmaster";
