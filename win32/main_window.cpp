@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "dpi.h"
 #include "pictures.h"
 #include "resources/resource_ids.h"
@@ -253,11 +255,14 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_GETMINMAXINFO: {
-        // Never smaller than the fields need, as far as the screen allows.
+        // Never smaller than the fields need, as far as the screen's work
+        // area allows.
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
         if (binder_) {
             const SIZE least = outerSize(naturalClient(measure()));
-            limits->ptMinTrackSize = {least.cx, least.cy};
+            const RECT area = workArea();
+            limits->ptMinTrackSize = {std::min<LONG>(least.cx, area.right - area.left),
+                                      std::min<LONG>(least.cy, area.bottom - area.top)};
         }
         return 0;
     }

@@ -61,6 +61,8 @@ private:
     void runLater();
     // The outer size for a client size at the window's scale.
     SIZE outerSize(Extent client) const;
+    // The part of the window's screen that the desktop leaves to windows.
+    RECT workArea() const;
 
     struct Fonts {
         HFONT normal = nullptr, bold = nullptr, small = nullptr, fixed = nullptr, heading = nullptr;

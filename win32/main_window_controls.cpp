@@ -331,6 +331,13 @@ void MainWindow::relayout() {
     }
 }
 
+RECT MainWindow::workArea() const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
 SIZE MainWindow::outerSize(Extent client) const {
     using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     static const auto adjust = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
@@ -346,10 +353,7 @@ void MainWindow::show(int showCommand) {
     // The texts that start-up put into the fields may have widened the
     // layout: the window takes its size now, within its screen's work area.
     const SIZE wanted = outerSize(naturalClient(measure()));
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
+    const RECT area = workArea();
     const int width = std::min<int>(wanted.cx, area.right - area.left);
     const int height = std::min<int>(wanted.cy, area.bottom - area.top);
     SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
