@@ -51,7 +51,7 @@ private:
     LRESULT handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
     void buildMenus();
-    void buildControls();  // main_window_controls.cpp
+    void buildControls();  // main_window_controls.cpp; the sizes in main_window_sizes.cpp
     HWND makeControl(const vell::form::Cell& cell, HWND parent);
     void applyFonts();
     Need needOf(const vell::form::Cell& cell) const;
