@@ -34,32 +34,33 @@ LRESULT CALLBACK boxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// A window class on the dialog colour with the arrow pointer.
+WNDCLASSEXW classOf(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW kind{};
+    kind.cbSize = sizeof(kind);
+    kind.lpfnWndProc = procedure;
+    kind.hInstance = GetModuleHandleW(nullptr);
+    kind.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    kind.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    kind.lpszClassName = name;
+    return kind;
+}
+
+HICON appIcon(int metricX, int metricY) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELL_IDI_APP),
+                                         IMAGE_ICON, GetSystemMetrics(metricX),
+                                         GetSystemMetrics(metricY), 0));
+}
+
 void registerClasses(WNDPROC windowProc) {
     static bool done = false;
     if (done) return;
     done = true;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW window{};
-    window.cbSize = sizeof(window);
-    window.lpfnWndProc = windowProc;
-    window.hInstance = instance;
-    window.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window.lpszClassName = kWindowClass;
-    window.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(VELL_IDI_APP), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXICON),
-                                                 GetSystemMetrics(SM_CYICON), 0));
-    window.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(VELL_IDI_APP),
-                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0));
+    WNDCLASSEXW window = classOf(kWindowClass, windowProc);
+    window.hIcon = appIcon(SM_CXICON, SM_CYICON);
+    window.hIconSm = appIcon(SM_CXSMICON, SM_CYSMICON);
     RegisterClassExW(&window);
-    WNDCLASSEXW box{};
-    box.cbSize = sizeof(box);
-    box.lpfnWndProc = boxProc;
-    box.hInstance = instance;
-    box.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    box.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    box.lpszClassName = MainWindow::kBoxClass;
+    const WNDCLASSEXW box = classOf(MainWindow::kBoxClass, boxProc);
     RegisterClassExW(&box);
 }
 

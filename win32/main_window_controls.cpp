@@ -12,27 +12,20 @@
 
 namespace vellwin {
 
-namespace {
-
 using vell::form::Box;
 using vell::form::Cell;
 using vell::form::Look;
 using vell::form::Region;
 
-const std::vector<Box>& boxes() {
-    return vell::form::mainWindowBoxes();
-}
-
-}  // namespace
-
 void MainWindow::buildControls() {
-    panels_.assign(boxes().size(), nullptr);
-    groupBoxes_.assign(boxes().size(), nullptr);
+    const std::vector<Box>& boxes = vell::form::mainWindowBoxes();
+    panels_.assign(boxes.size(), nullptr);
+    groupBoxes_.assign(boxes.size(), nullptr);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     // Each box is a window of its own holding its fields; a box of the
     // Inside region is made where the cell that names it stands.
     std::function<void(std::size_t, HWND)> makeBox = [&](std::size_t index, HWND parent) {
-        const Box& box = boxes()[index];
+        const Box& box = boxes[index];
         HWND panel = CreateWindowExW(WS_EX_CONTROLPARENT, kBoxClass, L"", WS_CHILD | WS_VISIBLE, 0,
                                      0, 0, 0, parent, nullptr, instance, nullptr);
         panels_[index] = panel;
@@ -45,7 +38,7 @@ void MainWindow::buildControls() {
         for (const auto& grid : box.grids) {
             for (const Cell& cell : grid.cells) {
                 const std::size_t inside = vell::form::insideBoxOf(cell);
-                if (inside < boxes().size())
+                if (inside < boxes.size())
                     makeBox(inside, panel);
                 else
                     makeControl(cell, panel);
@@ -65,8 +58,8 @@ void MainWindow::buildControls() {
             binder_->bindFrame(*frame, panel, groupBoxes_[index], !shared);
         }
     };
-    for (std::size_t i = 0; i < boxes().size(); ++i) {
-        if (boxes()[i].region != Region::Inside) makeBox(i, hwnd_);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i].region != Region::Inside) makeBox(i, hwnd_);
     }
 }
 
