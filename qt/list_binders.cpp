@@ -20,20 +20,29 @@ QStringList entriesOf(const vell::ListField& list) {
     return entries;
 }
 
-bool sameEntries(const QListWidget& widget, const QStringList& entries) {
-    if (widget.count() != entries.size()) return false;
-    for (int i = 0; i < widget.count(); ++i) {
-        if (widget.item(i)->text() != entries.at(i)) return false;
+// Follows the list's last change entry by entry: a list filled one entry at
+// a time costs one widget entry each, not the whole list each time. A list
+// that the widget does not show whole (its first mirror) is put in anew.
+template <class Widget, class Remove>
+void followEntries(Widget& widget, const vell::ListField& list, Remove remove) {
+    const vell::ListChange& change = list.lastChange();
+    switch (change.kind) {
+    case vell::ListChange::Kind::Inserted:
+        widget.insertItem(change.index, toQt(list.item(change.index)));
+        break;
+    case vell::ListChange::Kind::Removed:
+        remove(change.index);
+        break;
+    case vell::ListChange::Kind::Reset:
+        widget.clear();
+        break;
+    case vell::ListChange::Kind::None:
+        break;
     }
-    return true;
-}
-
-bool sameEntries(const QComboBox& widget, const QStringList& entries) {
-    if (widget.count() != entries.size()) return false;
-    for (int i = 0; i < widget.count(); ++i) {
-        if (widget.itemText(i) != entries.at(i)) return false;
+    if (widget.count() != list.count()) {
+        widget.clear();
+        widget.addItems(entriesOf(list));
     }
-    return true;
 }
 
 }  // namespace
@@ -42,6 +51,8 @@ ListBinder::ListBinder(vell::ListField& list, QListWidget* widget, const BindCon
     : FieldBinder(list, widget, context), list_(list), widget_(widget) {
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setSortingEnabled(false);
+    // One line of one font each: the view need not measure every entry.
+    widget->setUniformItemSizes(true);
     watch(widget);
     connect(widget, &QListWidget::currentRowChanged, this, [this](int row) {
         forward([this, row] { list_.setListIndex(row); });
@@ -50,11 +61,7 @@ ListBinder::ListBinder(vell::ListField& list, QListWidget* widget, const BindCon
 
 void ListBinder::mirrorOwn() {
     const QSignalBlocker block(widget_);
-    const QStringList entries = entriesOf(list_);
-    if (!sameEntries(*widget_, entries)) {
-        widget_->clear();
-        widget_->addItems(entries);
-    }
+    followEntries(*widget_, list_, [this](int row) { delete widget_->takeItem(row); });
     const int index = list_.listIndex();
     if (widget_->currentRow() != index) widget_->setCurrentRow(index);
     if (index < 0) widget_->clearSelection();
@@ -77,11 +84,7 @@ ComboBinder::ComboBinder(vell::ComboBox& combo, QComboBox* widget, const BindCon
 void ComboBinder::mirrorOwn() {
     const QSignalBlocker block(widget_);
     const QSignalBlocker blockLine(widget_->lineEdit());
-    const QStringList entries = entriesOf(combo_);
-    if (!sameEntries(*widget_, entries)) {
-        widget_->clear();
-        widget_->addItems(entries);
-    }
+    followEntries(*widget_, combo_, [this](int index) { widget_->removeItem(index); });
     if (widget_->currentIndex() != combo_.listIndex()) widget_->setCurrentIndex(combo_.listIndex());
     const QString text = toQt(combo_.text());
     if (widget_->currentText() != text) widget_->setEditText(text);

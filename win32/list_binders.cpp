@@ -8,35 +8,45 @@ namespace vellwin {
 namespace {
 
 struct ListMessages {
-    UINT count, text, textLength, reset, add, setCurrent, getCurrent;
+    UINT count, reset, add, insert, remove, setCurrent, getCurrent;
 };
-constexpr ListMessages kListBox{LB_GETCOUNT, LB_GETTEXT,   LB_GETTEXTLEN, LB_RESETCONTENT,
-                                LB_ADDSTRING, LB_SETCURSEL, LB_GETCURSEL};
-constexpr ListMessages kComboBox{CB_GETCOUNT,  CB_GETLBTEXT,  CB_GETLBTEXTLEN, CB_RESETCONTENT,
-                                 CB_ADDSTRING, CB_SETCURSEL, CB_GETCURSEL};
+constexpr ListMessages kListBox{LB_GETCOUNT,     LB_RESETCONTENT, LB_ADDSTRING, LB_INSERTSTRING,
+                                LB_DELETESTRING, LB_SETCURSEL,    LB_GETCURSEL};
+constexpr ListMessages kComboBox{CB_GETCOUNT,     CB_RESETCONTENT, CB_ADDSTRING, CB_INSERTSTRING,
+                                 CB_DELETESTRING, CB_SETCURSEL,    CB_GETCURSEL};
 
-std::wstring entryOf(HWND control, const ListMessages& m, int i) {
-    const auto length = SendMessageW(control, m.textLength, static_cast<WPARAM>(i), 0);
-    if (length < 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(control, m.text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+int countOf(HWND control, const ListMessages& m) {
+    return static_cast<int>(SendMessageW(control, m.count, 0, 0));
 }
 
-// Puts the model's entries into the control unless it shows them already.
-void mirrorEntries(HWND control, const ListMessages& m, const vell::ListField& list) {
-    std::vector<std::wstring> entries;
-    entries.reserve(list.items().size());
-    for (const std::string& item : list.items()) entries.push_back(toWide(item));
-    bool same = SendMessageW(control, m.count, 0, 0) == static_cast<LRESULT>(entries.size());
-    for (std::size_t i = 0; same && i < entries.size(); ++i)
-        same = entryOf(control, m, static_cast<int>(i)) == entries[i];
-    if (same) return;
+// Follows the list's last change entry by entry: a list filled one entry at
+// a time costs one control entry each, not the whole list each time. A list
+// that the control does not show whole (its first mirror) is put in anew.
+void followEntries(HWND control, const ListMessages& m, const vell::ListField& list) {
+    const vell::ListChange& change = list.lastChange();
+    switch (change.kind) {
+    case vell::ListChange::Kind::Inserted: {
+        const std::wstring entry = toWide(list.item(change.index));
+        SendMessageW(control, m.insert, static_cast<WPARAM>(change.index),
+                     reinterpret_cast<LPARAM>(entry.c_str()));
+        break;
+    }
+    case vell::ListChange::Kind::Removed:
+        SendMessageW(control, m.remove, static_cast<WPARAM>(change.index), 0);
+        break;
+    case vell::ListChange::Kind::Reset:
+        SendMessageW(control, m.reset, 0, 0);
+        break;
+    case vell::ListChange::Kind::None:
+        break;
+    }
+    if (countOf(control, m) == list.count()) return;
     SendMessageW(control, WM_SETREDRAW, FALSE, 0);
     SendMessageW(control, m.reset, 0, 0);
-    for (const std::wstring& entry : entries)
+    for (const std::string& item : list.items()) {
+        const std::wstring entry = toWide(item);
         SendMessageW(control, m.add, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
     SendMessageW(control, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(control, nullptr, TRUE);
 }
@@ -60,7 +70,7 @@ void ListBinder::command(int code) {
 }
 
 void ListBinder::mirrorOwn() {
-    mirrorEntries(hwnd_, kListBox, list_);
+    followEntries(hwnd_, kListBox, list_);
     mirrorSelection(hwnd_, kListBox, list_.listIndex());
 }
 
@@ -83,7 +93,7 @@ void ComboBinder::command(int code) {
 }
 
 void ComboBinder::mirrorOwn() {
-    mirrorEntries(hwnd_, kComboBox, combo_);
+    followEntries(hwnd_, kComboBox, combo_);
     mirrorSelection(hwnd_, kComboBox, combo_.listIndex());
     setWindowText(hwnd_, toWide(combo_.text()));
 }

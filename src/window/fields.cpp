@@ -93,11 +93,17 @@ void ListField::setListIndex(int i) {
 void ListField::replaceItems(std::vector<std::string> items) {
     items_ = std::move(items);
     listIndex_ = -1;
-    changed();
+    entriesChanged(ListChange::Kind::Reset);
 }
 
 void ListField::resetIndex(int i) {
     listIndex_ = i;
+}
+
+void ListField::entriesChanged(ListChange::Kind kind, int index) {
+    lastChange_ = ListChange{kind, index};
+    changed();
+    lastChange_ = ListChange{};
 }
 
 void ListBox::addItem(std::string s) {
@@ -108,13 +114,14 @@ void ListBox::addItem(std::string s) {
                                     [](const std::string& a, const std::string& b) {
                                         return lower(a) < lower(b);
                                     });
-        int at = static_cast<int>(pos - items.begin());
+        const int at = static_cast<int>(pos - items.begin());
         items.insert(pos, std::move(s));
         if (listIndex() >= at) resetIndex(listIndex() + 1);
+        entriesChanged(ListChange::Kind::Inserted, at);
     } else {
         items.push_back(std::move(s));
+        entriesChanged(ListChange::Kind::Inserted, count() - 1);
     }
-    changed();
 }
 
 void ListBox::removeItem(int i) {
@@ -125,25 +132,25 @@ void ListBox::removeItem(int i) {
         resetIndex(-1);
     else if (listIndex() > i)
         resetIndex(listIndex() - 1);
-    changed();
+    entriesChanged(ListChange::Kind::Removed, i);
 }
 
 void ListBox::clear() {
     mutableItems().clear();
     resetIndex(-1);
-    changed();
+    entriesChanged(ListChange::Kind::Reset);
 }
 
 void ComboBox::addItem(std::string s) {
     mutableItems().push_back(std::move(s));
-    changed();
+    entriesChanged(ListChange::Kind::Inserted, count() - 1);
 }
 
 void ComboBox::clear() {
     mutableItems().clear();
     resetIndex(-1);
     text_.clear();
-    changed();
+    entriesChanged(ListChange::Kind::Reset);
 }
 
 void ComboBox::setText(std::string t) {

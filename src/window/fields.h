@@ -172,10 +172,21 @@ private:
     std::vector<OptionButton*> group_;
 };
 
+// How the entries of a list changed, told to the observers while they are
+// being told, so that a front end can follow a long list entry by entry
+// instead of comparing it whole. `None` when only other state changed.
+struct ListChange {
+    enum class Kind { None, Inserted, Removed, Reset };
+    Kind kind = Kind::None;
+    int index = -1;  // of the entry inserted or removed
+};
+
 // The ordered list shared by list boxes, combo boxes and file lists.
 class ListField : public Field {
 public:
     using Field::Field;
+    // Valid only while the observers are told of a change.
+    const ListChange& lastChange() const { return lastChange_; }
     const std::vector<std::string>& items() const { return items_; }
     int count() const { return static_cast<int>(items_.size()); }
     // The entry at i; empty when i is out of range.
@@ -191,10 +202,13 @@ protected:
     std::vector<std::string>& mutableItems() { return items_; }
     // Adjusts the selection without raising Click (entries removed).
     void resetIndex(int i);
+    // Tells the observers of a change of the entries.
+    void entriesChanged(ListChange::Kind kind, int index = -1);
 
 private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
+    ListChange lastChange_;
 };
 
 class ListBox : public ListField {

@@ -6,6 +6,7 @@
 #include "qt_text.h"
 #include "screen_fit.h"
 #include "texted_dialog.h"
+#include "window/airport_codes.h"
 #include "window/form_layout.h"
 
 namespace vellgui::test {
@@ -119,6 +120,38 @@ TEST_F(WindowTest, WidgetsFollowTheModelsTextsStatesListsFrontFocusBusyAndClose)
 
 // Within the free area, frame included, centred; a window that cannot fit
 // keeps its title bar on the screen.
+// A list follows its field entry by entry and shows the field's entries whole after every kind
+// of change: a long fill in no order, removals around the selection, a clear; the combo box too.
+TEST_F(WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
+    vell::ListBox& stored = model->Lst_Stored;
+    auto* box = widget<QListWidget>("Lst_Stored");
+    const auto shown = [box] {
+        std::vector<std::string> entries;
+        for (int i = 0; i < box->count(); ++i) entries.push_back(fromQt(box->item(i)->text()));
+        return entries;
+    };
+    stored.Click = nullptr;
+    stored.clear();
+    for (const std::string& code : vell::testing::unsortedAirportCodes(2000)) stored.addItem(code);
+    stored.setListIndex(700);
+    for (int row : {0, 1998, 350, 699, 1200}) stored.removeItem(row);
+    stored.addItem("AAAA");
+    EXPECT_EQ(shown(), stored.items());
+    EXPECT_EQ(box->currentRow(), stored.listIndex());
+    stored.clear();
+    EXPECT_EQ(box->count(), 0);
+
+    vell::ComboBox& positions = model->Cbo_Pos;
+    positions.Click = positions.Change = nullptr;
+    positions.clear();
+    for (const char* position : {"PARKING", "Act. Departure RWY", "RWY 25C"}) positions.addItem(position);
+    positions.select(2);
+    EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->count(), positions.count());
+    EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->currentText(), QStringLiteral("RWY 25C"));
+    positions.clear();
+    EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->count(), 0);
+}
+
 TEST_F(WindowTest, TheWindowFitsTheFreeAreaOfTheScreen) {
     using Case = std::tuple<QRect, QSize, QSize, QRect>;  // free area, wanted, least: client
     for (const auto& [available, wanted, least, client] :

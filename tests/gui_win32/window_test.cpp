@@ -9,6 +9,7 @@
 
 #include "field_binders.h"
 #include "win_fixture.h"
+#include "window/airport_codes.h"
 
 namespace vellwin::test {
 
@@ -166,6 +167,43 @@ TEST_F(Win32WindowTest, ControlsFollowTheModelsTextsStatesListsAndFrameInFront) 
                     (front == &model->Frame_FS_APT));
         EXPECT_TRUE(shown(window->binder().windowOf(&model->Frame_Mode)) == (front == &model->Frame_Mode));
     }
+}
+
+// A long fill in no order, removals around the selection and a clear each reach the list box entry
+// by entry, and the box ends with the field's entries whole; the combo box likewise.
+TEST_F(Win32WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
+    vell::ListBox& stored = model->Lst_Stored;
+    HWND box = control("Lst_Stored");
+    const auto shown = [box] {
+        std::vector<std::string> entries;
+        const auto count = SendMessageW(box, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring entry(static_cast<std::size_t>(SendMessageW(box, LB_GETTEXTLEN, i, 0)), L'\0');
+            SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+            entries.push_back(fromWide(entry));
+        }
+        return entries;
+    };
+    stored.Click = nullptr;
+    stored.clear();
+    for (const std::string& code : vell::testing::unsortedAirportCodes(10000)) stored.addItem(code);
+    stored.setListIndex(7000);
+    for (int row : {0, 9998, 3500, 6999, 1200}) stored.removeItem(row);
+    stored.addItem("AAAA");
+    EXPECT_EQ(shown(), stored.items());
+    EXPECT_EQ(SendMessageW(box, LB_GETCURSEL, 0, 0), stored.listIndex());
+    stored.clear();
+    EXPECT_EQ(SendMessageW(box, LB_GETCOUNT, 0, 0), 0);
+
+    vell::ComboBox& positions = model->Cbo_Pos;
+    positions.Click = positions.Change = nullptr;
+    positions.clear();
+    for (const char* position : {"PARKING", "Act. Departure RWY", "RWY 25C"}) positions.addItem(position);
+    positions.select(2);
+    EXPECT_EQ(SendMessageW(control("Cbo_Pos"), CB_GETCOUNT, 0, 0), positions.count());
+    EXPECT_EQ(text("Cbo_Pos"), "RWY 25C");
+    positions.clear();
+    EXPECT_EQ(SendMessageW(control("Cbo_Pos"), CB_GETCOUNT, 0, 0), 0);
 }
 
 TEST_F(Win32WindowTest, ClicksEditsKeysAndLeavingReachTheModelOnce) {

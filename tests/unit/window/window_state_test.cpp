@@ -1,6 +1,6 @@
 // The window model: every field named once, in its frame; the captions with
 // access keys the window's own; events once on a change and nested; option groups, the sorted
-// list, typing through the key preview; failures that end an action only.
+// list and the changes a list tells, typing through the key preview; failures that end an action only.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -157,6 +157,45 @@ TEST_F(Window, StoredListSortsItselfAndKeepsTheSelectedEntry) {
     f.Lst_Stored.addItem("EGLL");
     EXPECT_EQ(f.Lst_Stored.items(), (Log{"eddf", "EGLL", "KJFK", "LOWW"}));
     EXPECT_EQ(f.Lst_Stored.item(f.Lst_Stored.listIndex()), "KJFK");
+}
+
+// A copy of a list kept only from the changes its observers are told, as a
+// front end keeps its widget, is the list after every change.
+TEST_F(Window, AListTellsItsObserversWhichEntryChanged) {
+    auto follow = [](ListField& list, Log& copy, int& others) {
+        list.addObserver([&list, &copy, &others](Field&) {
+            const ListChange& change = list.lastChange();
+            const auto at = copy.begin() + change.index;
+            switch (change.kind) {
+            case ListChange::Kind::Inserted: copy.insert(at, list.item(change.index)); break;
+            case ListChange::Kind::Removed: copy.erase(at); break;
+            case ListChange::Kind::Reset: copy = list.items(); break;
+            case ListChange::Kind::None: ++others; break;
+            }
+        });
+    };
+    Log stored, positions;
+    int storedOthers = 0, positionOthers = 0;
+    follow(f.Lst_Stored, stored, storedOthers);
+    follow(f.Cbo_Pos, positions, positionOthers);
+    for (const char* icao : {"LOWW", "eddf", "KJFK", "EGLL", "KJFK", "aaaa"}) {
+        f.Lst_Stored.addItem(icao);
+        EXPECT_EQ(stored, f.Lst_Stored.items()) << icao;
+    }
+    f.Lst_Stored.setListIndex(2);
+    for (int row : {5, 0, 2, 9}) {
+        f.Lst_Stored.removeItem(row);
+        EXPECT_EQ(stored, f.Lst_Stored.items()) << row;
+    }
+    f.Lst_Stored.clear();
+    EXPECT_TRUE(stored.empty());
+    EXPECT_EQ(storedOthers, 1);  // the selection alone
+    for (const char* position : {"PARKING", "Act. Departure RWY"}) f.Cbo_Pos.addItem(position);
+    f.Cbo_Pos.select(1);
+    EXPECT_EQ(positions, f.Cbo_Pos.items());
+    f.Cbo_Pos.clear();
+    EXPECT_TRUE(positions.empty());
+    EXPECT_EQ(f.Cbo_Pos.lastChange().kind, ListChange::Kind::None);  // told only while telling
 }
 
 // The window's preview first, then the field's own handler; a display field
