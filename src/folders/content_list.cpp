@@ -33,11 +33,8 @@ std::string listTripTime(double distance, double speed) {
     return formatPattern(hours, "00") + ":" + formatPattern(minutes, "00");
 }
 
-std::string contentListLine(const std::string& setId, const std::string& flight,
-                            const std::string& plan, const ListBox& catalogue) {
-    // Each file is read once for all its keys.
-    const profile::ProfileText flightKeys = profile::ProfileText::read(flight);
-    const profile::ProfileText planKeys = profile::ProfileText::read(plan);
+std::string contentListLine(const std::string& setId, const profile::ProfileText& flightKeys,
+                            const profile::ProfileText& planKeys, const ListBox& catalogue) {
     std::string line(110, ' ');
     const std::string aircraft = flightKeys.get("Plane.0", "Aircraft");
     writeColumn(line, 8, 28, flightKeys.get("Main", "title"));
@@ -83,14 +80,24 @@ void mnu_datalist_Click(Frm_Vell13& f) {
     f.setBusy(true);
     std::string bytes = std::string(kContentListHeader) + "\r\n";
     const std::vector<std::string> flights = f.File1.items();
+    // Each flight and plan is read once for all its keys, every one into
+    // the same memory; one that cannot be read has no keys.
+    std::string flight;
+    std::string plan;
     for (const std::string& entry : flights) {
         // The plan of the same name: the flight's name up to ".FLT" (this
         // very case) with "PLN" instead.
         const std::size_t dot = entry.find(".FLT");
         if (dot == std::string::npos) continue;
-        const std::string plan = folder + SEP + entry.substr(0, dot + 1) + "PLN";
-        if (!files::fileExists(plan)) continue;
-        bytes += contentListLine(setId, folder + SEP + entry, plan, f.Lst_ACFT) + "\r\n";
+        const std::string planPath = folder + SEP + entry.substr(0, dot + 1) + "PLN";
+        if (!files::readInto(planPath, plan)) {
+            if (!files::fileExists(planPath)) continue;
+            plan.clear();
+        }
+        if (!files::readInto(folder + SEP + entry, flight)) flight.clear();
+        bytes += contentListLine(setId, profile::ProfileText::borrowed(flight),
+                                 profile::ProfileText::borrowed(plan), f.Lst_ACFT) +
+                 "\r\n";
     }
     const std::string path = folder + SEP + "FLIST.TXT";
     const bool written = files::writeWhole(path, bytes);

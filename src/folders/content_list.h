@@ -8,6 +8,9 @@ namespace vell {
 
 class Frm_Vell13;
 class ListBox;
+namespace profile {
+class ProfileText;
+}
 
 inline constexpr const char* kContentListHeader =
     "SET    TITLE                        DEP   DEST  DIST ALT   STA   EET   AIRCRAFT"
@@ -20,8 +23,8 @@ void mnu_datalist_Click(Frm_Vell13& f);
 // the plan's airports, distance and altitude, the departure and trip times,
 // the aircraft, and the description from column 111 on. The trip time comes
 // from the first entry of the aircraft catalogue that holds the aircraft.
-std::string contentListLine(const std::string& setId, const std::string& flight,
-                            const std::string& plan, const ListBox& catalogue);
+std::string contentListLine(const std::string& setId, const profile::ProfileText& flight,
+                            const profile::ProfileText& plan, const ListBox& catalogue);
 
 // Trip time "HH:MM" for a distance in NM at a cruise speed in knots, with
 // 0.3 h added and the minutes rounded to 5; empty when the speed is not

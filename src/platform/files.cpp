@@ -120,52 +120,87 @@ ReadFailures& failures() {
     return record;
 }
 
-// The bytes of a regular file as it is now; null when it is missing or
-// not a file. A file that is there but fails to be read is kept in the
-// record. What was read is kept in the cache with the version the open file
-// had.
-// The bytes of a regular file as it is now; null when it is missing or
-// not a file. A file that is there but fails to be read is kept in the
-// record. known is what a stat told of it just before, if anything; what was
-// read is kept in the cache with that version, or with the open file's.
-cache::Bytes readFile(const fs::path& p, const std::string& path,
-                      const std::optional<io::Info>& known = std::nullopt,
-                      bool* missing = nullptr) {
-    const io::Handle h = io::openForReading(p);
-    if (h < 0) {
-        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
-        return nullptr;
-    }
-    const std::optional<io::Info> info = known ? known : io::infoOf(h);
-    if (!info || !info->regular) {
-        io::closeRead(h);
-        return nullptr;
-    }
-    auto bytes = std::make_shared<std::string>();
-    // One byte more than the size to see the end at once; a file that grows
-    // while it is read is read to its end all the same.
-    bytes->resize(static_cast<std::size_t>(info->size) + 1);
+// Reads the open regular file whole into bytes, whose memory is used again.
+// A file that grows while it is read is read to its end all the same. False
+// when a read fails, which is kept in the record.
+bool readAll(io::Handle h, const io::Info& info, const std::string& path, std::string& bytes) {
+    // One byte more than the size to see the end at once.
+    bytes.resize(static_cast<std::size_t>(info.size) + 1);
     std::size_t have = 0;
     for (;;) {
-        if (have == bytes->size()) bytes->resize(bytes->size() * 2);
-        const std::size_t wanted = bytes->size() - have;
-        const long long n = io::readSome(h, bytes->data() + have, wanted);
+        if (have == bytes.size()) bytes.resize(bytes.size() * 2);
+        const std::size_t wanted = bytes.size() - have;
+        const long long n = io::readSome(h, bytes.data() + have, wanted);
         if (n < 0) {
-            io::closeRead(h);
             ++failures().count;
             failures().lastPath = path;
-            return nullptr;
+            return false;
         }
         have += static_cast<std::size_t>(n);
         // A regular file reads short only at its end.
-        if (n == 0 || (static_cast<std::size_t>(n) < wanted && have >= info->size)) break;
+        if (n == 0 || (static_cast<std::size_t>(n) < wanted && have >= info.size)) break;
     }
+    bytes.resize(have);
+    return true;
+}
+
+// Opens p for reading and tells what it is: a regular file, or nothing
+// (missing tells whether it is not there at all).
+std::optional<io::Info> openFile(const fs::path& p, io::Handle& h,
+                                 const std::optional<io::Info>& known, bool* missing) {
+    h = io::openForReading(p);
+    if (h < 0) {
+        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
+        return std::nullopt;
+    }
+    std::optional<io::Info> info = known ? known : io::infoOf(h);
+    if (!info || !info->regular) {
+        io::closeRead(h);
+        return std::nullopt;
+    }
+    return info;
+}
+
+// The bytes of a regular file as it is now; null when it is missing or
+// not a file. known is what a stat told of it just before, if anything; what
+// was read is kept in the cache with that version, or with the open file's.
+cache::Bytes readFile(const fs::path& p, const std::string& path,
+                      const std::optional<io::Info>& known = std::nullopt,
+                      bool* missing = nullptr) {
+    io::Handle h = -1;
+    const std::optional<io::Info> info = openFile(p, h, known, missing);
+    if (!info) return nullptr;
+    auto bytes = std::make_shared<std::string>();
+    const bool read = readAll(h, *info, path, *bytes);
     io::closeRead(h);
-    bytes->resize(have);
-    if (const auto version = cache::versionOf(*info); version && have == info->size) {
+    if (!read) return nullptr;
+    if (const auto version = cache::versionOf(*info); version && bytes->size() == info->size) {
         cache::keepContents(p, *version, bytes);
     }
     return bytes;
+}
+
+// readFile into the caller's memory, past the cache.
+bool readFileInto(const fs::path& p, const std::string& path, std::string& bytes,
+                  bool* missing = nullptr) {
+    io::Handle h = -1;
+    const std::optional<io::Info> info = openFile(p, h, std::nullopt, missing);
+    if (!info) return false;
+    const bool read = readAll(h, *info, path, bytes);
+    io::closeRead(h);
+    return read;
+}
+
+// Opens the file at once, as written, and looks it up without regard to
+// case only when nothing is there: read(p, missing) gives what it read, or
+// a result that converts to false.
+template <class Read>
+auto readAsWrittenElseFound(const std::string& path, const fs::path& asWritten, Read read) {
+    bool missing = false;
+    auto result = read(asWritten, &missing);
+    if (result || !missing) return result;
+    const fs::path found = resolve(path);
+    return found == asWritten ? decltype(result){} : read(found, nullptr);
 }
 
 }  // namespace
@@ -178,13 +213,9 @@ std::shared_ptr<const std::string> readShared(const std::string& path) {
     if (path.empty()) return nullptr;
     const fs::path asWritten = toHostName(path);
     if (!cache::enabled()) {
-        // Opened at once; looked up without regard to case only when it is
-        // not there as written.
-        bool missing = false;
-        auto bytes = readFile(asWritten, path, std::nullopt, &missing);
-        if (bytes || !missing) return bytes;
-        const fs::path found = resolve(path);
-        return found == asWritten ? nullptr : readFile(found, path);
+        return readAsWrittenElseFound(path, asWritten, [&path](const fs::path& p, bool* missing) {
+            return readFile(p, path, std::nullopt, missing);
+        });
     }
     // One stat finds the file as written and tells its version.
     fs::path p = asWritten;
@@ -198,6 +229,14 @@ std::shared_ptr<const std::string> readShared(const std::string& path) {
         if (auto kept = cache::contents(p, *version)) return kept;
     }
     return readFile(p, path, info);
+}
+
+bool readInto(const std::string& path, std::string& bytes) {
+    if (path.empty()) return false;
+    return readAsWrittenElseFound(path, toHostName(path),
+                                  [&path, &bytes](const fs::path& p, bool* missing) {
+                                      return readFileInto(p, path, bytes, missing);
+                                  });
 }
 
 std::optional<std::string> readWhole(const std::string& path) {

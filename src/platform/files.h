@@ -50,6 +50,12 @@ std::optional<std::string> readWhole(const std::string& path);
 // The same bytes without a copy, shared with the read cache; null when
 // readWhole gives nothing.
 std::shared_ptr<const std::string> readShared(const std::string& path);
+// The same bytes read into the caller's string, whose memory serves again
+// for the next file, straight from the disk: the read cache is neither asked
+// nor filled. For a pass over many files read once each (the aircraft
+// catalogue, the content list), which would only push out of the cache what
+// it keeps for later. False when readWhole would give nothing.
+bool readInto(const std::string& path, std::string& bytes);
 
 // The reads of files that were there but failed (an error of the disk, not
 // a missing file), counted since the program started, and the path of the

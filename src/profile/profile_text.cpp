@@ -136,6 +136,12 @@ ProfileText ProfileText::read(const std::string& file) {
     return ProfileText(files::readShared(file));
 }
 
+ProfileText ProfileText::borrowed(std::string_view text) {
+    ProfileText keys;
+    keys.text_ = text;
+    return keys;
+}
+
 std::size_t ProfileText::NameHash::operator()(std::string_view name) const {
     std::size_t h = 14695981039346656037ull;
     for (char c : name) {
@@ -149,39 +155,60 @@ bool ProfileText::NameEqual::operator()(std::string_view a, std::string_view b) 
     return iequals(a, b);
 }
 
-std::optional<std::string_view> ProfileText::raw(std::string_view section,
-                                                 std::string_view key) const {
-    const std::string_view text = *text_;
+namespace {
+
+// Files of more sections than this look their names up in an index; fewer
+// are searched in order, which costs less than making the index.
+constexpr std::size_t kSectionsSearchedInOrder = 32;
+// Keys asked of one section before its lines are indexed.
+constexpr int kKeysSearchedInLines = 3;
+
+}  // namespace
+
+ProfileText::Section* ProfileText::section(std::string_view name) const {
     if (!sections_) {
         sections_.emplace();
-        Section* last = nullptr;
-        forEachSectionLine(text, [&](std::string_view name, std::size_t line, std::size_t body) {
-            if (last) last->end = line;
-            // Only the first section of a name counts.
-            const auto [it, first] = sections_->try_emplace(name, Section{body, text.size(), false, {}});
-            last = first ? &it->second : nullptr;
+        forEachSectionLine(text_, [&](std::string_view found, std::size_t line, std::size_t body) {
+            if (!sections_->empty()) sections_->back().end = line;
+            sections_->push_back(Section{found, body, text_.size(), 0, {}});
             return true;
         });
     }
-    const auto found = sections_->find(section);
-    if (found == sections_->end()) return std::nullopt;
-    Section& s = found->second;
-    if (!s.asked) {
-        s.asked = true;
-        return findInBody(text.substr(s.begin, s.end - s.begin), key);
+    if (sections_->size() <= kSectionsSearchedInOrder) {
+        for (Section& s : *sections_) {
+            if (iequals(s.name, name)) return &s;
+        }
+        return nullptr;
     }
-    if (!s.keys) {
-        s.keys.emplace();
-        Lines lines(text.substr(s.begin, s.end - s.begin));
+    if (!byName_) {
+        byName_.emplace();
+        for (std::size_t i = 0; i < sections_->size(); ++i) byName_->try_emplace((*sections_)[i].name, i);
+    }
+    const auto found = byName_->find(name);
+    return found == byName_->end() ? nullptr : &(*sections_)[found->second];
+}
+
+std::optional<std::string_view> ProfileText::raw(std::string_view name,
+                                                 std::string_view key) const {
+    Section* s = section(name);
+    if (s == nullptr) return std::nullopt;
+    const std::string_view body = text_.substr(s->begin, s->end - s->begin);
+    if (s->asked < kKeysSearchedInLines) {
+        ++s->asked;
+        return findInBody(body, key);
+    }
+    if (!s->keys) {
+        s->keys.emplace();
+        Lines lines(body);
         std::string_view line;
         while (lines.next(line)) {
             const std::size_t eq = line.find('=');
             if (eq == std::string_view::npos) continue;
-            s.keys->try_emplace(trimmed(line.substr(0, eq)), line.substr(eq + 1));
+            s->keys->try_emplace(trimmed(line.substr(0, eq)), line.substr(eq + 1));
         }
     }
-    const auto value = s.keys->find(key);
-    if (value == s.keys->end()) return std::nullopt;
+    const auto value = s->keys->find(key);
+    if (value == s->keys->end()) return std::nullopt;
     return value->second;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace vell::profile {
 
@@ -31,18 +32,22 @@ std::optional<std::string_view> findRaw(std::string_view text, std::string_view 
 bool hasSection(std::string_view text);
 
 // A whole file's text for many lookups: the first lookup finds every
-// section in one pass over the brackets; a section's lines are searched for
-// the first key asked of it and indexed at the second, so that reading every
-// key of the file costs one pass and reading one key of a section no more. Moving it keeps its answers: the text stays
-// where it is.
+// section in one pass over the brackets (a file of many sections gets an
+// index of their names); a section's lines are searched for the first few
+// keys asked of it and indexed at the next, so that reading every key of the
+// file costs one pass, and reading a few keys of a small file allocates
+// next to nothing. Moving it keeps its answers: the text stays where it is.
 class ProfileText {
   public:
     explicit ProfileText(std::string text)
-        : text_(std::make_shared<const std::string>(std::move(text))) {}
+        : ProfileText(std::make_shared<const std::string>(std::move(text))) {}
     explicit ProfileText(std::shared_ptr<const std::string> text)
-        : text_(text ? std::move(text) : std::make_shared<const std::string>()) {}
+        : owner_(std::move(text)), text_(owner_ ? std::string_view(*owner_) : std::string_view()) {}
     // The file as it is now; a file that cannot be read reads as empty.
     static ProfileText read(const std::string& file);
+    // A text the caller holds, unchanged, for as long as this object lives:
+    // a pass over many files reads each into one string of its own.
+    static ProfileText borrowed(std::string_view text);
 
     // GET_INI_ITEM's answer: "0" when the section or key is missing.
     std::string get(std::string_view section, std::string_view key,
@@ -60,15 +65,22 @@ class ProfileText {
     template <typename Value>
     using ByName = std::unordered_map<std::string_view, Value, NameHash, NameEqual>;
     struct Section {
+        std::string_view name;
         // The lines after the section line, up to the next section line.
         std::size_t begin = 0;
         std::size_t end = 0;
-        bool asked = false;  // a key of it was asked for before
+        int asked = 0;  // keys asked of it so far
         std::optional<ByName<std::string_view>> keys;
     };
+    // The first section of the name, or null.
+    Section* section(std::string_view name) const;
 
-    std::shared_ptr<const std::string> text_;
-    mutable std::optional<ByName<Section>> sections_;
+    ProfileText() = default;
+    std::shared_ptr<const std::string> owner_;  // null when borrowed
+    std::string_view text_;
+    // Every section line in the file's order; the first of a name counts.
+    mutable std::optional<std::vector<Section>> sections_;
+    mutable std::optional<ByName<std::size_t>> byName_;
 };
 
 }  // namespace vell::profile

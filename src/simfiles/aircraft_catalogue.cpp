@@ -45,17 +45,18 @@ void GET_FSACFT(Frm_Vell13& f, const std::string& FS) {
     Reset_FORM(f);
     const std::string remembered = f.Dir1.path();
 
-    // The folder list enumerates the aircraft folders, in its own order.
+    // The folder list enumerates the aircraft folders, in its own order
+    // (setting its path reads them anew).
     f.Dir1.setPath(FS + SEP + "Aircraft");
-    f.Dir1.refresh();
     const std::vector<std::string> aircraftFolders = f.Dir1.entries();
 
     f.Lst_ACFT.clear();
+    // Each aircraft.cfg is read once, all into the same memory.
+    std::string cfg;
     for (const std::string& folder : aircraftFolders) {
         // A folder without its aircraft.cfg holds no aircraft.
-        auto cfg = files::readShared(folder + SEP + "aircraft.cfg");
-        if (!cfg) continue;
-        const profile::ProfileText keys(std::move(cfg));
+        if (!files::readInto(folder + SEP + "aircraft.cfg", cfg)) continue;
+        const auto keys = profile::ProfileText::borrowed(cfg);
         const std::string prefix = catalogueSpeeds(keys);
         // The variants are numbered from 0; the first one missing ends them.
         for (int n = 0;; ++n) {
@@ -66,7 +67,6 @@ void GET_FSACFT(Frm_Vell13& f, const std::string& FS) {
     }
 
     f.Dir1.setPath(remembered);
-    f.Dir1.refresh();
 }
 
 void Opt_FS8_Click(Frm_Vell13& f) {

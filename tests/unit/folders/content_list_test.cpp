@@ -7,6 +7,7 @@
 #include "folders/test_window.h"
 #include "folders/wire.h"
 #include "platform/fault_loop.h"
+#include "profile/profile_text.h"
 
 namespace vell {
 namespace {
@@ -25,13 +26,15 @@ TEST(ContentList, TripTimeColumnsAndTheFirstEntryHoldingTheAircraft) {
                              "destination_id=EDDH, N54* 4.70', E8* 0.00', +000053.00"});
     ListBox acft{"Lst_ACFT"};
     for (const char* e : {"100000  jet lower case", "447250  Jet fast", "000000  Jet"}) acft.addItem(e);
-    const std::string line = contentListLine("EUROPE", tmp / "f.FLT", tmp / "f.PLN", acft);
+    const auto flight = profile::ProfileText::read(tmp / "f.FLT");
+    const auto plan = profile::ProfileText::read(tmp / "f.PLN");
+    const std::string line = contentListLine("EUROPE", flight, plan, acft);
     EXPECT_EQ(line.substr(0, 59), "EUROPE A title that is longer than  EDDF  EDDH  0245 35000 ");
     // A profile value keeps 255 characters.
     EXPECT_EQ(line.substr(65), "00:50 Jet" + std::string(36, ' ') + std::string(255, 'd'));
     acft.clear();
     for (const char* e : {"000000  Jet without speed", "447250  Jet fast"}) acft.addItem(e);
-    EXPECT_EQ(contentListLine("S", tmp / "f.FLT", tmp / "f.PLN", acft).substr(65, 5), "     ");
+    EXPECT_EQ(contentListLine("S", flight, plan, acft).substr(65, 5), "     ");
 }
 
 TEST(FlightFolders, NamesAndTheDescriptionFile) {

@@ -117,6 +117,26 @@ TEST(WriteRule, ALeftoverGoesWithTheNextWriteOfItsTargetAndAFailedReadIsCounted)
     EXPECT_EQ(files::readFailures().lastPath, tmp / "f");
 }
 
+// A pass over many files reads each into the same string: every file whole and alone, found
+// without regard to letter case, a failed read counted as any other.
+TEST(Files, ReadingIntoOneStringGivesEachFileWholeAsReadWholeDoes) {
+    TempFolder tmp;
+    tmp.write("Long.CFG", std::string(70000, 'x') + "end");
+    tmp.write("short.cfg", "[k]\r\nv=1\r\n");
+    std::string bytes;
+    ASSERT_TRUE(files::readInto(tmp / "long.cfg", bytes));
+    EXPECT_EQ(bytes, files::readWhole(tmp / "Long.CFG"));
+    ASSERT_TRUE(files::readInto(tmp / "short.cfg", bytes));
+    EXPECT_EQ(bytes, "[k]\r\nv=1\r\n");
+    EXPECT_FALSE(files::readInto(tmp / "gone", bytes) || files::readInto(tmp.path(), bytes) ||
+                 files::readInto("", bytes));
+    testing::DisarmedAtEnd disarm;
+    const auto before = files::readFailures().count;
+    faults::arm(*faults::parse("read:1:EIO"));
+    EXPECT_FALSE(files::readInto(tmp / "short.cfg", bytes));
+    EXPECT_EQ(files::readFailures().count, before + 1);
+}
+
 // The read cache, with files settled 50 ms after their last change; the waits outlast a tick of
 // any file system's clock. Another program writes the file in place, as an editor does.
 TEST(FileCache, ARepeatedReadComesFromTheCacheButEveryReadSeesTheFileAsItIsNow) {

@@ -9,6 +9,7 @@
 
 #include "platform/temp_folder.h"
 #include "profile/profile_text.h"
+#include "text/strings.h"
 
 namespace vell {
 namespace {
@@ -76,6 +77,32 @@ TEST(ProfileRead, FirstSectionFirstKeyCaseAndBlanksAsideQuotesCut) {
     EXPECT_EQ(GET_INI_ITEM(tmp / "missing.ini", "Main", "Title"), "0");
     EXPECT_EQ(GET_INI_ITEM(tmp.path(), "Main", "Title"), "0");
     EXPECT_EQ(profile::ProfileText::read(tmp / "gone.ini").get("Main", "Title"), "0");
+}
+
+// One text asked many keys, again and again, answers as a single pass over it does: in a file of
+// a few sections and of many (then indexed by name), with a section's keys searched in its lines
+// and then indexed, repeated sections and keys in other letter case among them.
+TEST(ProfileRead, ManyLookupsOnOneTextAnswerAsOnePassDoes) {
+    for (int sections : {5, 60}) {
+        std::string text = "k0=before any section\r\n";
+        std::vector<std::pair<std::string, std::string>> asked;
+        for (int i = 0; i < sections; ++i) {
+            const std::string name = "Sec" + std::to_string(i % (sections - 2));  // two repeat
+            text += (i % 2 ? "[" + upper(name) + "]\r\n" : "[ " + name + " ]\r\n");
+            for (int k = 0; k < 6; ++k) {
+                text += "k" + std::to_string(k % 5) + " = " + std::to_string(i) + "." + std::to_string(k) + "\r\n";
+                asked.emplace_back(name, "K" + std::to_string(k));
+            }
+        }
+        asked.emplace_back("missing", "k1");
+        const profile::ProfileText keys(text);
+        for (int round = 0; round < 5; ++round) {
+            for (const auto& [section, key] : asked) {
+                const auto expected = profile::findRaw(text, section, key);
+                EXPECT_EQ(keys.raw(section, key), expected) << sections << " [" << section << "] " << key;
+            }
+        }
+    }
 }
 
 TEST(ProfileRead, CutsValuesTo255OrToTheLongLimit) {
