@@ -99,9 +99,8 @@ void mnu_Apt_imp_Click(Frm_Vell13& f) {
         MsgButtons::OKCancel, MsgIcon::None, kAppTitle);
     if (go != MsgAnswer::OK) return;
 
-    f.File2.setPath(f.Dir1.path());
     f.File2.setPattern("*.pln");
-    f.File2.refresh();
+    f.File2.setPath(f.Dir1.path());  // reads the folder's plans anew
     const std::string simulator = f.Opt_FS9.value() ? f.FS9_PATH : f.FS8_PATH;
 
     // One entry per departure airport that has notes. A code counts as seen

@@ -42,11 +42,14 @@ using Bytes = std::shared_ptr<const std::string>;
 Bytes contents(const std::filesystem::path& path, const Version& version);
 void keepContents(const std::filesystem::path& path, const Version& version, Bytes bytes);
 
-// A folder's entries in listing order: the host's name and the model's
-// name in upper case (upperCp1252), for lookups without regard to case.
+// A folder's entries in listing order: the host's name, the model's name
+// in upper case (upperCp1252) for lookups without regard to case, and what
+// the entry is (a link: what it leads to).
 struct Entry {
+    enum class Kind { File, Folder, Other };
     std::filesystem::path name;
     std::string folded;
+    Kind kind = Kind::Other;
 };
 using Listing = std::shared_ptr<const std::vector<Entry>>;
 Listing listing(const std::filesystem::path& folder, const Version& version);

@@ -19,15 +19,6 @@ namespace vell::files {
 
 namespace {
 
-// Ascending with letter case ignored; names that differ only in case keep
-// a fixed order among themselves.
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    const std::string fa = upperCp1252(a);
-    const std::string fb = upperCp1252(b);
-    if (fa != fb) return fa < fb;
-    return a < b;
-}
-
 // A symbolic link that is written through keeps being a link.
 fs::path followLinks(const fs::path& p) {
     std::error_code ec;
@@ -269,16 +260,19 @@ namespace {
 // Names of the folder's files or sub-folders, ascending with case ignored.
 std::vector<std::string> listEntries(const std::string& folder, bool folders) {
     std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(resolve(folder), ec);
-    if (ec || folder.empty()) return names;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) break;
-        std::error_code ignored;
-        if (folders ? !it->is_directory(ignored) : !it->is_regular_file(ignored)) continue;
-        names.push_back(fromHostName(it->path().filename()));
+    if (folder.empty()) return names;
+    const cache::Listing entries = listingOf(resolve(folder));
+    if (!entries) return names;
+    // Sorted on the folded names; names that differ only in case keep a
+    // fixed order among themselves.
+    std::vector<std::pair<std::string_view, std::string>> sorted;
+    const auto wanted = folders ? cache::Entry::Kind::Folder : cache::Entry::Kind::File;
+    for (const cache::Entry& entry : *entries) {
+        if (entry.kind == wanted) sorted.emplace_back(entry.folded, fromHostName(entry.name));
     }
-    std::sort(names.begin(), names.end(), lessIgnoringCase);
+    std::sort(sorted.begin(), sorted.end());
+    names.reserve(sorted.size());
+    for (auto& entry : sorted) names.push_back(std::move(entry.second));
     return names;
 }
 

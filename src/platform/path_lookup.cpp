@@ -13,11 +13,7 @@ namespace fs = std::filesystem;
 
 namespace vell::files {
 
-namespace {
-
-// The folder's entries in listing order, from the cache while the folder
-// is as it was; null when it cannot be listed.
-cache::Listing entriesOf(const fs::path& folder) {
+cache::Listing listingOf(const fs::path& folder) {
     const fs::path where = folder.empty() ? fs::path(".") : folder;
     const auto version = cache::versionOf(where);
     if (version) {
@@ -27,21 +23,27 @@ cache::Listing entriesOf(const fs::path& folder) {
     fs::directory_iterator it(where, ec);
     if (ec) return nullptr;
     auto entries = std::make_shared<std::vector<cache::Entry>>();
+    // What a link leads to may change while the folder stays as it was: a
+    // listing with links is read anew each time.
+    bool links = false;
     for (const fs::directory_iterator end; it != end; it.increment(ec)) {
         if (ec) return nullptr;
+        std::error_code unknown;
+        links = links || it->is_symlink(unknown);
+        const auto kind = it->is_regular_file(unknown) ? cache::Entry::Kind::File
+                          : it->is_directory(unknown)  ? cache::Entry::Kind::Folder
+                                                       : cache::Entry::Kind::Other;
         fs::path name = it->path().filename();
         std::string folded = upperCp1252(fromHostName(name));
-        entries->push_back({std::move(name), std::move(folded)});
+        entries->push_back({std::move(name), std::move(folded), kind});
     }
     cache::Listing listing = std::move(entries);
-    if (version) cache::keepListing(where, *version, listing);
+    if (version && !links) cache::keepListing(where, *version, listing);
     return listing;
 }
 
-}  // namespace
-
 std::optional<fs::path> findIgnoringCase(const fs::path& folder, const std::string& name) {
-    const cache::Listing entries = entriesOf(folder);
+    const cache::Listing entries = listingOf(folder);
     if (!entries) return std::nullopt;
     const std::string wanted = upperCp1252(name);
     for (const cache::Entry& entry : *entries) {

@@ -9,11 +9,17 @@
 #include <optional>
 #include <string>
 
+#include "platform/file_cache.h"
+
 namespace vell::files {
 
 // The host path of a model path: as written when it exists, else each
 // component found without regard to case, as far as they exist.
 std::filesystem::path resolve(const std::string& path);
+
+// The folder's entries in listing order, from the cache while the folder is
+// as it was; null when it cannot be listed.
+cache::Listing listingOf(const std::filesystem::path& folder);
 
 // The entry of folder whose name equals name without regard to case; the
 // first one the listing gives.

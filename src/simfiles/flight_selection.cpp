@@ -84,8 +84,7 @@ void Cmd_Sel_FSFLT_Click(Frm_Vell13& f) {
 void Dir1_Change(Frm_Vell13& f) {
     Check_DESTFOLDER(f);
     f.File1.setPattern("*.FLT");
-    f.File1.setPath(f.Dir1.path());
-    f.File1.refresh();
+    f.File1.setPath(f.Dir1.path());  // reads the folder's flights anew
     // The content list needs flights in the folder.
     f.mnu_datalist.setEnabled(false);
     if (f.File1.count() >= 1) f.mnu_datalist.setEnabled(true);

@@ -188,6 +188,7 @@ void FileList::setPath(std::string p) {
 }
 
 void FileList::setPattern(std::string p) {
+    if (pattern_ == p) return;
     pattern_ = std::move(p);
     refresh();
 }

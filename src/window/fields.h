@@ -266,8 +266,10 @@ class FileList : public ListField {
 public:
     explicit FileList(std::string name) : ListField(std::move(name), FieldKind::FileList) {}
     const std::string& path() const { return path_; }
+    // Re-reads the folder, whose files may have changed.
     void setPath(std::string p);
     const std::string& pattern() const { return pattern_; }
+    // Re-reads the folder when the pattern differs from the one held.
     void setPattern(std::string p);
     // Re-reads the folder: names matching the pattern, ascending, case ignored.
     void refresh();
