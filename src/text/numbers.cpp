@@ -149,6 +149,15 @@ std::string formatPattern(double x, std::string_view pattern) {
     const int decimals = dot == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - dot - 1);
     if (!std::isfinite(x)) x = 0.0;
 
+    // A whole number within the 15 significant digits needs no rounding:
+    // its digits as they are (clock times, distances, speeds, most calls).
+    if (decimals == 0 && std::fabs(x) < 1e15 && x == std::trunc(x)) {
+        const auto magnitude = static_cast<long long>(std::fabs(x));
+        std::string whole = magnitude == 0 ? std::string() : std::to_string(magnitude);
+        if (whole.size() < intDigits) whole.insert(0, intDigits - whole.size(), '0');
+        return magnitude != 0 && x < 0 ? "-" + whole : whole;
+    }
+
     // Round on the value's decimal digits (15 significant, as the value was
     // typed), so that 2.675 rounds up like the user sees it, not like its
     // binary neighbour 2.67499999...

@@ -40,7 +40,10 @@ TEST(Numbers, RoundsHalvesAsEachRuleSaysClampsToSixteenBitsAndFillsPatterns) {
         {0.0005, "0.000", "0.001"}, {0.0004, "0.000", "0.000"}, {-1.25, "0.0", "-1.3"},
         {2.675, "0.00", "2.68"}, {1.005, "0.00", "1.01"},  // stored a hair below what is written
         {static_cast<double>(60.074F), "0000.0", "0060.1"}, {1e20, "0", "100000000000000000000"},
-        {std::nan(""), "000", "000"}, {HUGE_VAL, "0", "0"}};
+        {std::nan(""), "000", "000"}, {HUGE_VAL, "0", "0"},
+        // Whole numbers: the sign only when not zero, no digit for a zero without a pattern.
+        {-5, "00", "-05"}, {-0.0, "00", "00"}, {0, "", ""}, {0, "0", "0"}, {-7, "", "-7"},
+        {999999999999999, "0", "999999999999999"}, {1e15, "0", "1000000000000000"}};
     for (const auto& [x, pattern, text] : patterns) EXPECT_EQ(formatPattern(x, pattern), text) << x;
 }
 
