@@ -53,5 +53,7 @@ void registerContentList(bool smoke);
 void registerIniItem(bool smoke);
 // Start-up under Wine, with and without many prefixes (POSIX only).
 void registerWinePrefixes(bool smoke);
+// The start-up and the content list as whole processes (POSIX only).
+void registerWholeProcess(bool smoke);
 
 }  // namespace vell::bench
