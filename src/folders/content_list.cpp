@@ -33,8 +33,17 @@ std::string listTripTime(double distance, double speed) {
     return formatPattern(hours, "00") + ":" + formatPattern(minutes, "00");
 }
 
+const std::string* CatalogueLookup::firstHolding(const std::string& aircraft) {
+    const auto [at, added] = found_.try_emplace(aircraft, nullptr);
+    if (!added) return at->second;
+    for (const std::string& entry : catalogue_.items()) {
+        if (contains(entry, aircraft)) return at->second = &entry;
+    }
+    return nullptr;
+}
+
 std::string contentListLine(const std::string& setId, const profile::ProfileText& flightKeys,
-                            const profile::ProfileText& planKeys, const ListBox& catalogue) {
+                            const profile::ProfileText& planKeys, CatalogueLookup& catalogue) {
     std::string line(110, ' ');
     const std::string aircraft = flightKeys.get("Plane.0", "Aircraft");
     writeColumn(line, 8, 28, flightKeys.get("Main", "title"));
@@ -47,12 +56,9 @@ std::string contentListLine(const std::string& setId, const profile::ProfileText
     // entry holds somewhere (in its speeds): it gets no trip time, not that of
     // some other aircraft.
     if (!aircraft.empty() && flightKeys.raw("Plane.0", "Aircraft")) {
-        for (const std::string& entry : catalogue.items()) {
-            if (!contains(entry, aircraft)) continue;
+        if (const std::string* entry = catalogue.firstHolding(aircraft))
             writeColumn(line, 66, 5,
-                        listTripTime(leadingNumber(distance), leadingNumber(entry.substr(0, 3))));
-            break;
-        }
+                        listTripTime(leadingNumber(distance), leadingNumber(entry->substr(0, 3))));
     }
     writeColumn(line, 37, 4, planKeys.get("flightplan", "departure_id").substr(0, 4));
     writeColumn(line, 43, 4, planKeys.get("flightplan", "destination_id").substr(0, 4));
@@ -84,6 +90,7 @@ void mnu_datalist_Click(Frm_Vell13& f) {
     // the same memory; one that cannot be read has no keys.
     std::string flight;
     std::string plan;
+    CatalogueLookup catalogue(f.Lst_ACFT);
     for (const std::string& entry : flights) {
         // The plan of the same name: the flight's name up to ".FLT" (this
         // very case) with "PLN" instead.
@@ -96,7 +103,7 @@ void mnu_datalist_Click(Frm_Vell13& f) {
         }
         if (!files::readInto(folder + SEP + entry, flight)) flight.clear();
         bytes += contentListLine(setId, profile::ProfileText::borrowed(flight),
-                                 profile::ProfileText::borrowed(plan), f.Lst_ACFT) +
+                                 profile::ProfileText::borrowed(plan), catalogue) +
                  "\r\n";
     }
     const std::string path = folder + SEP + "FLIST.TXT";

@@ -28,13 +28,15 @@ TEST(ContentList, TripTimeColumnsAndTheFirstEntryHoldingTheAircraft) {
     for (const char* e : {"100000  jet lower case", "447250  Jet fast", "000000  Jet"}) acft.addItem(e);
     const auto flight = profile::ProfileText::read(tmp / "f.FLT");
     const auto plan = profile::ProfileText::read(tmp / "f.PLN");
-    const std::string line = contentListLine("EUROPE", flight, plan, acft);
+    CatalogueLookup lookup(acft);
+    const std::string line = contentListLine("EUROPE", flight, plan, lookup);
     EXPECT_EQ(line.substr(0, 59), "EUROPE A title that is longer than  EDDF  EDDH  0245 35000 ");
     // A profile value keeps 255 characters.
     EXPECT_EQ(line.substr(65), "00:50 Jet" + std::string(36, ' ') + std::string(255, 'd'));
     acft.clear();
     for (const char* e : {"000000  Jet without speed", "447250  Jet fast"}) acft.addItem(e);
-    EXPECT_EQ(contentListLine("S", flight, plan, acft).substr(65, 5), "     ");
+    CatalogueLookup again(acft);
+    EXPECT_EQ(contentListLine("S", flight, plan, again).substr(65, 5), "     ");
 }
 
 TEST(FlightFolders, NamesAndTheDescriptionFile) {
