@@ -45,6 +45,8 @@ public:
     int run();
     // Places every control again (the window's size, scale or texts changed).
     void relayout();
+    // Scrolls the fields so that a control lies within the window.
+    void scrollIntoView(HWND control);
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -57,6 +59,12 @@ private:
     Need needOf(const vell::form::Cell& cell) const;
     Measure measure() const;
     void applyScale(UINT dpi);
+    // Below the least size of the fields the window scrolls them: the
+    // ranges of its scroll bars, and a move of one of them.
+    void placeControls();
+    void setScrollRanges(Extent fields);
+    void scrollTo(int bar, int position);
+    void scroll(int bar, int request);
     void mirrorWindowState();
     void runLater();
     // The outer size for a client size at the window's scale.
@@ -83,6 +91,7 @@ private:
     Fonts fonts_;
     bool busyShown_ = false;
     bool shown_ = false;
+    int layouts_ = 0;  // nested through the size change of a scroll bar
     std::vector<std::function<void()>> later_;
     int nextId_ = 100;
     // Expires with the window: the model's observers outlive it.

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "dpi.h"
 #include "main_window.h"
@@ -183,23 +184,103 @@ Measure MainWindow::measure() const {
 
 void MainWindow::relayout() {
     if (!hwnd_ || panels_.empty()) return;
+    // Showing or hiding a scroll bar changes the client area, which lays
+    // the window out again from within; the outer call does it once more.
+    if (layouts_++ > 0) return;
+    for (int pass = 0; pass < 3; ++pass) {
+        layouts_ = 1;
+        placeControls();
+        if (layouts_ == 1) break;  // no scroll bar came or went
+    }
+    layouts_ = 0;
+}
+
+void MainWindow::setScrollRanges(Extent fields) {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const Placement placed = placeWindow(measure(), {client.right, client.bottom});
+    for (const auto& [bar, total, page] : {std::tuple{SB_HORZ, fields.width, client.right},
+                                          std::tuple{SB_VERT, fields.height, client.bottom}}) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_RANGE | SIF_PAGE;
+        info.nMax = total - 1;
+        info.nPage = static_cast<UINT>(std::max(0, static_cast<int>(page)));
+        SetScrollInfo(hwnd_, bar, &info, TRUE);
+    }
+}
+
+void MainWindow::scrollTo(int bar, int position) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_POS;
+    info.nPos = position;
+    SetScrollInfo(hwnd_, bar, &info, TRUE);
+    relayout();
+}
+
+void MainWindow::scroll(int bar, int request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(hwnd_, bar, &info);
+    const int line = fonts_.lineHeight;
+    int position = info.nPos;
+    switch (request) {
+    case SB_LINEUP: position -= line; break;
+    case SB_LINEDOWN: position += line; break;
+    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    case SB_TOP: position = info.nMin; break;
+    case SB_BOTTOM: position = info.nMax; break;
+    default: return;
+    }
+    scrollTo(bar, position);
+}
+
+void MainWindow::scrollIntoView(HWND control) {
+    if (!control || !IsChild(hwnd_, control)) return;
+    RECT client{}, r{};
+    GetClientRect(hwnd_, &client);
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    const auto shift = [](LONG from, LONG to, LONG low, LONG high) -> int {
+        if (to > high) return std::min<int>(to - high, from - low);
+        if (from < low) return from - low;
+        return 0;
+    };
+    const int dy = shift(r.top, r.bottom, client.top, client.bottom);
+    const int dx = shift(r.left, r.right, client.left, client.right);
+    if (dy) scrollTo(SB_VERT, GetScrollPos(hwnd_, SB_VERT) + dy);
+    if (dx) scrollTo(SB_HORZ, GetScrollPos(hwnd_, SB_HORZ) + dx);
+}
+
+void MainWindow::placeControls() {
+    const Measure m = measure();
+    setScrollRanges(naturalClient(m));
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const Placement placed = placeWindow(m, {client.right, client.bottom});
+    const int left = GetScrollPos(hwnd_, SB_HORZ), top = GetScrollPos(hwnd_, SB_VERT);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const Rect& r = placed.boxes[i];
-        SetWindowPos(panels_[i], nullptr, r.x, r.y, r.width, r.height, flags);
+        // The boxes of the Inside region lie within their box, which scrolls.
+        const bool outer = vell::form::mainWindowBoxes()[i].region != Region::Inside;
+        SetWindowPos(panels_[i], nullptr, r.x - (outer ? left : 0), r.y - (outer ? top : 0),
+                     r.width, r.height, flags);
         if (groupBoxes_[i]) SetWindowPos(groupBoxes_[i], nullptr, 0, 0, r.width, r.height, flags);
     }
     for (const auto& [field, r] : placed.cells) {
         HWND control = binder_->windowOf(field);
         if (!control) continue;
         // A combo box's height takes in its open list.
-        const bool combo = model_.find(field)->kind() == vell::FieldKind::ComboBox;
+        const vell::Field* shown = model_.find(field);
+        const bool combo = shown->kind() == vell::FieldKind::ComboBox;
         SetWindowPos(control, nullptr, r.x, r.y, r.width,
                      r.height + (combo ? dpi::scale(160, dpi_) : 0), flags);
-        if (model_.find(field)->kind() == vell::FieldKind::ListBox)
+        if (shown->kind() == vell::FieldKind::ListBox)
             SendMessageW(control, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(dpi::scale(64, dpi_)), 0);
     }
     // The program's name and the tagline beside the logo.
@@ -237,8 +318,11 @@ void MainWindow::show(int showCommand) {
     // layout: the window takes its size now, within its screen's work area.
     const SIZE wanted = outerSize(naturalClient(measure()));
     const RECT area = workArea();
-    const int width = std::min<int>(wanted.cx, area.right - area.left);
     const int height = std::min<int>(wanted.cy, area.bottom - area.top);
+    // A window that must scroll its fields up and down gets room for the
+    // scroll bar beside them.
+    const int bar = height < wanted.cy ? dpi::scale(17, dpi_) : 0;
+    const int width = std::min<int>(wanted.cx + bar, area.right - area.left);
     SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
                  area.top + (area.bottom - area.top - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
