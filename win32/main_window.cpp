@@ -103,6 +103,7 @@ MainWindow::MainWindow(vell::Frm_Vell13& model) : model_(model) {
     buildControls();
     applyScale(dpi_);
     binder_->mirrorAll();
+    nameControls();
 
     std::weak_ptr<int> alive = alive_;
     model_.addObserver([this, alive] {

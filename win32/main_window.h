@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +47,9 @@ public:
     int run();
     // Places every control again (the window's size, scale or texts changed).
     void relayout();
+    // The names given to controls that Windows would find none for (a
+    // check box without a caption), as handed to the system's annotations.
+    const std::map<HWND, std::wstring>& annotatedNames() const { return annotated_; }
     // Scrolls the fields so that a control lies within the window.
     void scrollIntoView(HWND control);
 
@@ -65,6 +70,8 @@ private:
     void setScrollRanges(Extent fields);
     void scrollTo(int bar, int position);
     void scroll(int bar, int request);
+    // Names each control for screen readers (main_window_controls.cpp).
+    void nameControls();
     void mirrorWindowState();
     void runLater();
     // The outer size for a client size at the window's scale.
@@ -87,6 +94,7 @@ private:
     HWND programName_ = nullptr;
     HWND tagline_ = nullptr;
     std::vector<HICON> icons_;
+    std::map<HWND, std::wstring> annotated_;
     UINT dpi_ = 96;
     Fonts fonts_;
     bool busyShown_ = false;
