@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "dpi.h"
+#include "field_binders.h"
 #include "main_window.h"
 #include "pictures.h"
 #include "win_text.h"
@@ -282,6 +283,10 @@ void MainWindow::placeControls() {
                      r.height + (combo ? dpi::scale(160, dpi_) : 0), flags);
         if (shown->kind() == vell::FieldKind::ListBox)
             SendMessageW(control, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(dpi::scale(64, dpi_)), 0);
+        // A display field keeps the end of its text in sight at its new width.
+        if (const auto* text = dynamic_cast<const vell::TextBox*>(shown);
+            text && text->readOnly() && !text->multiLine() && GetFocus() != control)
+            showTextEnd(control);
     }
     // The program's name and the tagline beside the logo.
     const auto logo = placed.cells.find("Image1");
