@@ -53,17 +53,20 @@ TEST_F(WindowTest, EverySeenFieldHasARecognisableNameOfItsOwnInItsFrame) {
     std::map<QWidget*, QStringList> namesPerFrame;
     for (vell::Field* field : model->fields()) {
         QWidget* shown = window->binder().widgetOf(field);
-        if (!shown || field->kind() == vell::FieldKind::Frame || field->kind() == vell::FieldKind::Label)
+        if (!shown || field->kind() == vell::FieldKind::Frame ||
+            field->kind() == vell::FieldKind::Label)
             continue;  // read as the captions they show
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(shown);
         ASSERT_NE(read, nullptr) << field->name();
         const QString name = read->text(QAccessible::Name);
         EXPECT_FALSE(name.trimmed().isEmpty()) << field->name();
         QWidget* frame = window->binder().widgetOf(field->container());
-        if (auto* box = qobject_cast<QGroupBox*>(frame); box && field->kind() != vell::FieldKind::FolderList) {
+        if (auto* box = qobject_cast<QGroupBox*>(frame);
+            box && field->kind() != vell::FieldKind::FolderList) {
             EXPECT_NE(name, box->title().remove(u'&').trimmed()) << field->name();
         }
-        EXPECT_FALSE(namesPerFrame[frame].contains(name)) << field->name() << ": " << name.toStdString();
+        EXPECT_FALSE(namesPerFrame[frame].contains(name))
+            << field->name() << ": " << name.toStdString();
         namesPerFrame[frame] << name;
     }
     for (const vell::form::Naming& naming : vell::form::namings()) {

@@ -33,7 +33,8 @@ TEST(AccessibleName, EverySeenFieldHasANameOfItsOwnWithinItsFrame) {
                 ASSERT_NE(field, nullptr) << cell.field;
                 // A frame and a label are read as what they show; a label
                 // that names a field is read as the field's name.
-                if (field->kind() == FieldKind::Frame || field->kind() == FieldKind::Label) continue;
+                if (field->kind() == FieldKind::Frame || field->kind() == FieldKind::Label)
+                    continue;
                 const std::string name = accessibleNameOf(f, *field);
                 EXPECT_NE(name, "") << cell.field;
                 const Field* frame = field->container();
