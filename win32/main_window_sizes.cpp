@@ -197,15 +197,26 @@ void MainWindow::relayout() {
 }
 
 void MainWindow::setScrollRanges(Extent fields) {
+    // The room without the bars that show now, then the bars that the
+    // fields need in it: one bar may take the room that makes the other
+    // needed.
     RECT client{};
     GetClientRect(hwnd_, &client);
-    for (const auto& [bar, total, page] : {std::tuple{SB_HORZ, fields.width, client.right},
-                                          std::tuple{SB_VERT, fields.height, client.bottom}}) {
+    const auto style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    const int width = client.right + ((style & WS_VSCROLL) ? barWidth : 0);
+    const int height = client.bottom + ((style & WS_HSCROLL) ? barHeight : 0);
+    bool across = fields.width > width, down = fields.height > height;
+    across = across || (down && fields.width > width - barWidth);
+    down = down || (across && fields.height > height - barHeight);
+    for (const auto& [bar, total, page] :
+         {std::tuple{SB_HORZ, fields.width, width - (down ? barWidth : 0)},
+          std::tuple{SB_VERT, fields.height, height - (across ? barHeight : 0)}}) {
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
         info.fMask = SIF_RANGE | SIF_PAGE;
         info.nMax = total - 1;
-        info.nPage = static_cast<UINT>(std::max(0, static_cast<int>(page)));
+        info.nPage = static_cast<UINT>(std::max(0, page));
         SetScrollInfo(hwnd_, bar, &info, TRUE);
     }
 }
