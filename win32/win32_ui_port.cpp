@@ -80,19 +80,26 @@ SIZE fileDialogRoom(HWND owner) {
             std::min(room.cy, static_cast<LONG>(areaHeight * 9 / 10))};
 }
 
+// Asks the file dialog's page to widen the dialog, once the dialog has laid
+// out its controls for its first size (so that they follow the new one).
+constexpr UINT kWiden = WM_APP + 23;
+
 // Called by the file dialog for its (empty) page of our own: once the dialog
 // is ready, it is widened to the room asked for, kept on the screen.
 UINT_PTR CALLBACK widenFileDialog(HWND page, UINT msg, WPARAM, LPARAM lParam) {
-    if (msg != WM_NOTIFY) return 0;
-    const auto* note = reinterpret_cast<const OFNOTIFYW*>(lParam);
-    if (note->hdr.code != CDN_INITDONE || !note->lpOFN) return 0;
-    const auto* room = reinterpret_cast<const SIZE*>(note->lpOFN->lCustData);
+    if (msg == WM_NOTIFY) {
+        const auto* note = reinterpret_cast<const OFNOTIFYW*>(lParam);
+        if (note->hdr.code == CDN_INITDONE && note->lpOFN)
+            PostMessageW(page, kWiden, 0, note->lpOFN->lCustData);
+        return 0;
+    }
+    if (msg != kWiden) return 0;
     HWND dialog = GetParent(page);
     RECT now{};
-    if (!room || !dialog || !GetWindowRect(dialog, &now)) return 0;
+    if (!dialog || !GetWindowRect(dialog, &now)) return 0;
     const RECT area = workAreaOf(dialog);
-    const int width = std::max<int>(now.right - now.left, room->cx);
-    const int height = std::max<int>(now.bottom - now.top, room->cy);
+    const int width = std::max<int>(now.right - now.left, LOWORD(lParam));
+    const int height = std::max<int>(now.bottom - now.top, HIWORD(lParam));
     // Centred where it was, then moved within the work area.
     int x = (now.left + now.right - width) / 2, y = (now.top + now.bottom - height) / 2;
     x = std::max<int>(area.left, std::min<int>(x, area.right - width));
@@ -148,9 +155,9 @@ std::optional<std::wstring> Win32UiPort::runFileDialog(const vell::FileDialogReq
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                    OFN_ENABLEHOOK | OFN_ENABLESIZING |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    SIZE room = fileDialogRoom(owner_);
+    const SIZE room = fileDialogRoom(owner_);
     dialog.lpfnHook = widenFileDialog;
-    dialog.lCustData = reinterpret_cast<LPARAM>(&room);
+    dialog.lCustData = MAKELPARAM(room.cx, room.cy);
     const BOOL chosen = save ? runSaveDialog(dialog) : runOpenDialog(dialog);
     if (!chosen) return std::nullopt;
     return std::wstring(file.data());

@@ -134,6 +134,10 @@ TEST_F(Win32WindowTest, TheFileDialogsOpenWideEnoughForTheirColumns) {
         note.hdr.code = CDN_INITDONE;
         note.lpOFN = &dialog;
         dialog.lpfnHook(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&note));
+        // The dialog hands its page's messages to the hook.
+        MSG later{};
+        while (PeekMessageW(&later, page, 0, 0, PM_REMOVE))
+            dialog.lpfnHook(page, later.message, later.wParam, later.lParam);
         GetWindowRect(stand, &widened);
         DestroyWindow(stand);
         return FALSE;
