@@ -16,6 +16,7 @@
 #include "qt_text.h"
 #include "screen_fit.h"
 #include "window/accessible_name.h"
+#include "window/form_layout.h"
 #include "window/frm_vell13.h"
 
 namespace vellgui {
@@ -108,6 +109,12 @@ void MainWindow::nameFields() {
             continue;
         QWidget* widget = binder_->widgetOf(field);
         if (!widget) continue;
+        // A button with a caption of its own is read by that caption, which
+        // the program may change (the briefing button's).
+        const auto* captioned = dynamic_cast<const vell::CaptionField*>(field);
+        if (captioned && !captioned->caption().empty() &&
+            vell::form::labelOf(field->name()).empty())
+            continue;
         const QString name = toQt(vell::accessibleNameOf(model_, *field));
         if (widget->accessibleName() != name) widget->setAccessibleName(name);
     }

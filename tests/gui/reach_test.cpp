@@ -80,6 +80,8 @@ TEST_F(WindowTest, EverySeenFieldHasARecognisableNameOfItsOwnInItsFrame) {
     };
     EXPECT_EQ(nameOf("Txt_Sel_FSPath"), QStringLiteral("Path to Flight :"));
     EXPECT_EQ(nameOf("Cmd_PROC_COPY"), QStringLiteral("COPY Flight"));
+    model->Cmd_Sel_BRF.setCaption("&Select KIV outfile..");  // a caption the program changes
+    EXPECT_EQ(nameOf("Cmd_Sel_BRF"), QStringLiteral("Select KIV outfile.."));
 }
 
 // A display field whose text is longer than the box shows the text's end,
