@@ -65,7 +65,8 @@ private:
     Measure measure() const;
     void applyScale(UINT dpi);
     // Below the least size of the fields the window scrolls them: the
-    // ranges of its scroll bars, and a move of one of them.
+    // ranges of its scroll bars, and a move of one of them
+    // (main_window_scroll.cpp).
     void placeControls();
     void setScrollRanges(Extent fields);
     void scrollTo(int bar, int position);
