@@ -8,12 +8,15 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QWindowStateChangeEvent>
 
 #include "pictures.h"
 #include "qt_text.h"
 #include "screen_fit.h"
+#include "window/accessible_name.h"
+#include "window/form_layout.h"
 #include "window/frm_vell13.h"
 
 namespace vellgui {
@@ -44,7 +47,16 @@ MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
     setWindowTitle(toQt(model.caption));
     setWindowIcon(pictures::appIcon());
     buildMenus();
-    setCentralWidget(buildCentral());
+    // Below the least size of its fields the window scrolls them, so that
+    // the status line and the copy command stay within reach on a small or
+    // scaled screen.
+    content_ = buildCentral();
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ui_scroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(content_);
+    setCentralWidget(scroll_);
 
     BindContext context;
     context.previewKey = [this](vell::Field& field, int keyAscii) {
@@ -55,11 +67,12 @@ MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
     };
     binder_ = std::make_unique<Binder>(this, std::move(context));
     binder_->bind(model_.fields());
+    nameFields();
 
     // Wide enough for a line of airport notes; never larger than the
     // screen's free area, frame included.
     ensurePolished();
-    QSize size = sizeHint().expandedTo(QSize(1040, 0));
+    QSize size = wantedSize();
     if (const QScreen* screen = QApplication::primaryScreen()) {
         size =
             fittedClientGeometry(screen->availableGeometry(), size, QSize(), assumedFrameMargins())
@@ -77,6 +90,34 @@ MainWindow::MainWindow(vell::Frm_Vell13& model, QWidget* parent)
 
 MainWindow::~MainWindow() {
     if (busyShown_) QApplication::restoreOverrideCursor();
+}
+
+QSize MainWindow::wantedSize() const {
+    // What the fields ask for with the menu bar above them; the scroll area
+    // itself would ask for less.
+    const QSize fields = content_->sizeHint();
+    return QSize(fields.width(), fields.height() + menuBar()->sizeHint().height())
+        .expandedTo(QSize(1040, 0));
+}
+
+void MainWindow::nameFields() {
+    // Screen readers announce each field by the label beside it (the same
+    // names in every front end), never by the frame around it.
+    for (vell::Field* field : model_.fields()) {
+        // Frames and labels are read as the captions they show.
+        if (field->kind() == vell::FieldKind::Frame || field->kind() == vell::FieldKind::Label)
+            continue;
+        QWidget* widget = binder_->widgetOf(field);
+        if (!widget) continue;
+        // A button with a caption of its own is read by that caption, which
+        // the program may change (the briefing button's).
+        const auto* captioned = dynamic_cast<const vell::CaptionField*>(field);
+        if (captioned && !captioned->caption().empty() &&
+            vell::form::labelOf(field->name()).empty())
+            continue;
+        const QString name = toQt(vell::accessibleNameOf(model_, *field));
+        if (widget->accessibleName() != name) widget->setAccessibleName(name);
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -110,9 +151,12 @@ void MainWindow::mirrorWindowState() {
         }
     }
 
-    // The keyboard input.
+    // The keyboard input, scrolled into sight.
     if (QWidget* focus = binder_->widgetOf(model_.focus())) {
-        if (QApplication::focusWidget() != focus && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
+        if (QApplication::focusWidget() != focus && focus->isEnabled()) {
+            focus->setFocus(Qt::OtherFocusReason);
+            if (content_->isAncestorOf(focus)) scroll_->ensureWidgetVisible(focus);
+        }
     }
 
     // The busy pointer.
@@ -169,14 +213,14 @@ void MainWindow::centreOnScreen() {
     // The texts that start-up put into the fields may have widened the
     // layout: settle it first, so the window is centred at its final size.
     ensurePolished();
-    if (layout()) layout()->activate();
+    if (content_->layout()) content_->layout()->activate();
     // Before the desktop has drawn the frame its size is not known: a
     // common one is assumed, and the window is fitted again should the
     // real frame not fit.
     const QMargins known = knownFrameMargins();
     const QMargins frame = known.isNull() ? assumedFrameMargins() : known;
     const QRect client =
-        fittedClientGeometry(screen->availableGeometry(), size(), minimumSizeHint(), frame);
+        fittedClientGeometry(screen->availableGeometry(), wantedSize(), minimumSizeHint(), frame);
     resize(client.size());
     // A window's position is that of its frame, as far as the frame is
     // known; an unknown one counts as none.
@@ -216,6 +260,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
+        nameFields();  // the captions that start-up gave the labels
         centreOnScreen();
         watchForFrame();
     }

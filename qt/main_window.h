@@ -18,6 +18,7 @@
 
 class QGridLayout;
 class QLayout;
+class QScrollArea;
 class QStackedWidget;
 
 namespace vell {
@@ -40,6 +41,8 @@ public:
 
     vell::Frm_Vell13& model() const { return model_; }
     Binder& binder() const { return *binder_; }
+    // The area that scrolls the fields when the window is smaller than they need.
+    QScrollArea* scrollArea() const { return scroll_; }
     // The stacks that show one frame of a shared place each.
     const QList<QStackedWidget*>& places() const { return places_; }
 
@@ -52,6 +55,10 @@ protected:
 
 private:
     void buildMenus();
+    // The size the fields ask for, the menu bar included.
+    QSize wantedSize() const;
+    // Each seen field's name for screen readers.
+    void nameFields();
     // The central widget with every field in its cell, walked from the
     // window's table of boxes (main_window_layout.cpp).
     QWidget* buildCentral();
@@ -77,6 +84,8 @@ private:
     vell::Frm_Vell13& model_;
     WidgetFactory make_;
     std::unique_ptr<Binder> binder_;
+    QWidget* content_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QList<QStackedWidget*> places_;
     bool busyShown_ = false;
     bool centred_ = false;

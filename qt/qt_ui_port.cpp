@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 
 #include "qt_text.h"
@@ -49,6 +50,17 @@ QString startPathOf(const vell::FileDialogRequest& request) {
     return QDir(folder).filePath(toQt(request.fileName));
 }
 
+// Wide enough for the columns of name, size, type and date: in proportion
+// to the window it belongs to, and within the screen.
+void fitToWindow(QDialog& dialog, const QWidget* parent) {
+    const int columns = dialog.fontMetrics().averageCharWidth() * 96;
+    QSize size = dialog.sizeHint().expandedTo(QSize(columns, 0));
+    if (parent) size = size.expandedTo(QSize(parent->width() * 4 / 5, parent->height() * 2 / 3));
+    const QScreen* screen = parent ? parent->screen() : dialog.screen();
+    if (screen) size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    dialog.resize(size);
+}
+
 std::optional<QString> runFileDialog(QWidget* parent, const vell::FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, toQt(request.title));
@@ -75,6 +87,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const vell::FileDialogRequ
         dialog.setDirectory(info.absolutePath());
         dialog.selectFile(info.fileName());
     }
+    fitToWindow(dialog, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }

@@ -43,10 +43,12 @@ void TextBinder::mirrorOwn() {
         if (line_->text() != text) {
             // While a person types, the cursor keeps its place (a handler
             // may have changed the text, e.g. to upper case); a text set
-            // by the program shows its beginning.
-            const int at = line_->hasFocus() ? line_->cursorPosition() : 0;
+            // by the program shows its beginning, or in a display field its
+            // end: the folder and file that a long path ends with.
+            const int end = static_cast<int>(text.size());
+            const int at = line_->hasFocus() ? line_->cursorPosition() : box_.readOnly() ? end : 0;
             line_->setText(text);
-            line_->setCursorPosition(std::min<int>(at, static_cast<int>(text.size())));
+            line_->setCursorPosition(std::min(at, end));
         }
         return;
     }

@@ -3,14 +3,23 @@
 // the model alone keeps the state.
 #include "field_binders.h"
 #include "win_text.h"
+#include "window/accessible_name.h"
 
 namespace vellwin {
 
 namespace {
 
-// A graphical button without a caption shows its picture alone.
-void mirrorCaption(HWND button, const std::string& caption) {
-    setWindowText(button, toWide(caption));
+// A graphical button without a caption shows its picture alone; the text
+// it does not draw is its name for screen readers.
+void mirrorCaption(HWND button, const vell::CaptionField& field) {
+    std::wstring text = toWide(field.caption());
+    if (text.empty() && (GetWindowLongPtrW(button, GWL_STYLE) & BS_ICON)) {
+        for (wchar_t c : toWide(vell::accessibleNameOf(field, nullptr))) {
+            text += c;
+            if (c == L'&') text += c;  // no access key of its own
+        }
+    }
+    setWindowText(button, text);
 }
 
 void mirrorCheck(HWND button, bool checked) {
@@ -34,7 +43,7 @@ void CheckBinder::command(int code) {
 }
 
 void CheckBinder::mirrorOwn() {
-    mirrorCaption(hwnd_, box_.caption());
+    mirrorCaption(hwnd_, box_);
     mirrorCheck(hwnd_, box_.value() != 0);
 }
 
@@ -51,7 +60,7 @@ void OptionBinder::command(int code) {
 }
 
 void OptionBinder::mirrorOwn() {
-    mirrorCaption(hwnd_, option_.caption());
+    mirrorCaption(hwnd_, option_);
     mirrorCheck(hwnd_, option_.value());
 }
 
@@ -68,7 +77,7 @@ void CommandBinder::command(int code) {
 }
 
 void CommandBinder::mirrorOwn() {
-    mirrorCaption(hwnd_, command_.caption());
+    mirrorCaption(hwnd_, command_);
 }
 
 }  // namespace vellwin

@@ -24,6 +24,10 @@ private:
     vell::TextBox& box_;
 };
 
+// Scrolls a one-line edit to the end of its text (a display field whose
+// text is longer than the box shows the folder and file it ends with).
+void showTextEnd(HWND edit);
+
 class LabelBinder : public FieldBinder {
 public:
     LabelBinder(vell::Label& label, HWND label_control, const BindContext& context);

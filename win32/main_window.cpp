@@ -89,6 +89,7 @@ MainWindow::MainWindow(vell::Frm_Vell13& model) : model_(model) {
         return model_.previewKey(field, keyAscii);
     };
     context.focusIn = [this](vell::Field& field) {
+        scrollIntoView(binder_->windowOf(&field));
         if (model_.focus() != &field) model_.setFocus(&field);
     };
     context.later = [this](std::function<void()> action) {
@@ -102,6 +103,7 @@ MainWindow::MainWindow(vell::Frm_Vell13& model) : model_(model) {
     buildControls();
     applyScale(dpi_);
     binder_->mirrorAll();
+    nameControls();
 
     std::weak_ptr<int> alive = alive_;
     model_.addObserver([this, alive] {
@@ -255,6 +257,20 @@ LRESULT MainWindow::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (shown_) model_.resize();
         }
         return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (lParam == 0) {  // the window's own bars, not a control's
+            scroll(msg == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_MOUSEWHEEL: {
+        // Three lines a notch, as the desktop's lists scroll.
+        const int notches = GET_WHEEL_DELTA_WPARAM(wParam);
+        scrollTo(SB_VERT,
+                 GetScrollPos(hwnd_, SB_VERT) - notches * 3 * fonts_.lineHeight / WHEEL_DELTA);
+        return 0;
+    }
     case WM_GETMINMAXINFO: {
         // Never smaller than the fields need, as far as the screen's work
         // area allows.

@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +47,11 @@ public:
     int run();
     // Places every control again (the window's size, scale or texts changed).
     void relayout();
+    // The names given to controls that Windows would find none for (a
+    // check box without a caption), as handed to the system's annotations.
+    const std::map<HWND, std::wstring>& annotatedNames() const { return annotated_; }
+    // Scrolls the fields so that a control lies within the window.
+    void scrollIntoView(HWND control);
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -57,6 +64,15 @@ private:
     Need needOf(const vell::form::Cell& cell) const;
     Measure measure() const;
     void applyScale(UINT dpi);
+    // Below the least size of the fields the window scrolls them: the
+    // ranges of its scroll bars, and a move of one of them
+    // (main_window_scroll.cpp).
+    void placeControls();
+    void setScrollRanges(Extent fields);
+    void scrollTo(int bar, int position);
+    void scroll(int bar, int request);
+    // Names each control for screen readers (main_window_controls.cpp).
+    void nameControls();
     void mirrorWindowState();
     void runLater();
     // The outer size for a client size at the window's scale.
@@ -79,10 +95,12 @@ private:
     HWND programName_ = nullptr;
     HWND tagline_ = nullptr;
     std::vector<HICON> icons_;
+    std::map<HWND, std::wstring> annotated_;
     UINT dpi_ = 96;
     Fonts fonts_;
     bool busyShown_ = false;
     bool shown_ = false;
+    int layouts_ = 0;  // nested through the size change of a scroll bar
     std::vector<std::function<void()>> later_;
     int nextId_ = 100;
     // Expires with the window: the model's observers outlive it.

@@ -1,13 +1,15 @@
 // The controls of the main window: one per field a person sees, made in
 // the order of the window's table (which is the order the keyboard walks),
-// each in the window of its box.
+// each in the window of its box, and each named for screen readers.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <functional>
 
+#include "annotation.h"
 #include "main_window.h"
 #include "win_text.h"
+#include "window/accessible_name.h"
 #include "window/frm_vell13.h"
 
 namespace vellwin {
@@ -63,6 +65,49 @@ void MainWindow::buildControls() {
     }
 }
 
+namespace {
+
+bool isLabel(HWND hwnd) {
+    wchar_t kind[16] = {};
+    return hwnd && GetClassNameW(hwnd, kind, 16) > 0 && lstrcmpiW(kind, L"STATIC") == 0 &&
+           (GetWindowLongPtrW(hwnd, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT;
+}
+
+}  // namespace
+
+void MainWindow::nameControls() {
+    // Windows names a button by its caption (a picture-only one by the text
+    // it does not draw, button_binders.cpp), and an edit, list, tree or
+    // picture by the label right before it among its box's windows. The
+    // table's labels stand there already; a control without one is given a
+    // label of no size, which nobody sees and screen readers read.
+    for (vell::Field* field : model_.fields()) {
+        HWND control = binder_->windowOf(field);
+        if (!control || field->kind() == vell::FieldKind::Frame ||
+            field->kind() == vell::FieldKind::Label)
+            continue;
+        const std::wstring name = toWide(vell::accessibleNameOf(model_, *field));
+        if (dynamic_cast<vell::CaptionField*>(field)) {
+            // A button without a caption that draws its text (a check box
+            // named by the label beside it) is named explicitly.
+            if (windowText(control).empty()) {
+                annotated_[control] = name;
+                annotateName(control, name);
+            }
+            continue;
+        }
+        HWND before = GetWindow(control, GW_HWNDPREV);
+        if (isLabel(before) &&
+            toWide(vell::withoutAccessKeys(fromWide(windowText(before)))) == name)
+            continue;
+        HWND label = CreateWindowExW(
+            0, L"STATIC", name.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+            GetParent(control), nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowPos(label, before ? before : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
 HWND MainWindow::makeControl(const Cell& cell, HWND parent) {
     vell::Field* field = model_.find(cell.field);
     if (!field || !Binder::hasWindow(*field)) return nullptr;
@@ -98,10 +143,16 @@ HWND MainWindow::makeControl(const Cell& cell, HWND parent) {
         kind = L"BUTTON";
         style |= WS_TABSTOP | BS_RADIOBUTTON;
         break;
-    case vell::FieldKind::CommandButton:
+    case vell::FieldKind::CommandButton: {
+        // One without a caption shows its picture alone.
+        const bool pictureOnly =
+            static_cast<const vell::CommandButton&>(*field).caption().empty() &&
+            vell::form::pictureOf(cell.field).picture != vell::form::Picture::None;
         kind = L"BUTTON";
-        style |= WS_TABSTOP | BS_PUSHBUTTON | (cell.lines > 1 ? BS_MULTILINE : 0);
+        style |= WS_TABSTOP | BS_PUSHBUTTON | (cell.lines > 1 ? BS_MULTILINE : 0) |
+                 (pictureOnly ? BS_ICON : 0);
         break;
+    }
     case vell::FieldKind::ListBox:
     case vell::FieldKind::FileList:
         kind = L"LISTBOX";

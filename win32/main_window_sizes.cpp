@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "dpi.h"
+#include "field_binders.h"
 #include "main_window.h"
 #include "pictures.h"
 #include "win_text.h"
@@ -183,24 +184,47 @@ Measure MainWindow::measure() const {
 
 void MainWindow::relayout() {
     if (!hwnd_ || panels_.empty()) return;
+    // Showing or hiding a scroll bar changes the client area, which lays
+    // the window out again from within; the outer call does it once more.
+    if (layouts_++ > 0) return;
+    for (int pass = 0; pass < 3; ++pass) {
+        layouts_ = 1;
+        placeControls();
+        if (layouts_ == 1) break;  // no scroll bar came or went
+    }
+    layouts_ = 0;
+}
+
+void MainWindow::placeControls() {
+    const Measure m = measure();
+    setScrollRanges(naturalClient(m));
     RECT client{};
     GetClientRect(hwnd_, &client);
-    const Placement placed = placeWindow(measure(), {client.right, client.bottom});
+    const Placement placed = placeWindow(m, {client.right, client.bottom});
+    const int left = GetScrollPos(hwnd_, SB_HORZ), top = GetScrollPos(hwnd_, SB_VERT);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         const Rect& r = placed.boxes[i];
-        SetWindowPos(panels_[i], nullptr, r.x, r.y, r.width, r.height, flags);
+        // The boxes of the Inside region lie within their box, which scrolls.
+        const bool outer = vell::form::mainWindowBoxes()[i].region != Region::Inside;
+        SetWindowPos(panels_[i], nullptr, r.x - (outer ? left : 0), r.y - (outer ? top : 0),
+                     r.width, r.height, flags);
         if (groupBoxes_[i]) SetWindowPos(groupBoxes_[i], nullptr, 0, 0, r.width, r.height, flags);
     }
     for (const auto& [field, r] : placed.cells) {
         HWND control = binder_->windowOf(field);
         if (!control) continue;
         // A combo box's height takes in its open list.
-        const bool combo = model_.find(field)->kind() == vell::FieldKind::ComboBox;
+        const vell::Field* shown = model_.find(field);
+        const bool combo = shown->kind() == vell::FieldKind::ComboBox;
         SetWindowPos(control, nullptr, r.x, r.y, r.width,
                      r.height + (combo ? dpi::scale(160, dpi_) : 0), flags);
-        if (model_.find(field)->kind() == vell::FieldKind::ListBox)
+        if (shown->kind() == vell::FieldKind::ListBox)
             SendMessageW(control, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(dpi::scale(64, dpi_)), 0);
+        // A display field keeps the end of its text in sight at its new width.
+        if (const auto* text = dynamic_cast<const vell::TextBox*>(shown);
+            text && text->readOnly() && !text->multiLine() && GetFocus() != control)
+            showTextEnd(control);
     }
     // The program's name and the tagline beside the logo.
     const auto logo = placed.cells.find("Image1");
@@ -237,8 +261,11 @@ void MainWindow::show(int showCommand) {
     // layout: the window takes its size now, within its screen's work area.
     const SIZE wanted = outerSize(naturalClient(measure()));
     const RECT area = workArea();
-    const int width = std::min<int>(wanted.cx, area.right - area.left);
     const int height = std::min<int>(wanted.cy, area.bottom - area.top);
+    // A window that must scroll its fields up and down gets room for the
+    // scroll bar beside them.
+    const int bar = height < wanted.cy ? dpi::scale(17, dpi_) : 0;
+    const int width = std::min<int>(wanted.cx + bar, area.right - area.left);
     SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - width) / 2,
                  area.top + (area.bottom - area.top - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -23,13 +23,25 @@ void TextBinder::mirrorOwn() {
     if (windowText(hwnd_) == text) return;
     // While a person types, the caret keeps its place (a handler may have
     // changed the text, e.g. to upper case); a text set by the program
-    // shows its beginning.
+    // shows its beginning, or in a display field its end.
     DWORD start = 0;
     SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
     const bool typing = GetFocus() == hwnd_;
     SetWindowTextW(hwnd_, text.c_str());
+    if (!typing && box_.readOnly() && !box_.multiLine()) {
+        showTextEnd(hwnd_);
+        return;
+    }
     const auto at = typing ? std::min<DWORD>(start, static_cast<DWORD>(text.size())) : 0;
     SendMessageW(hwnd_, EM_SETSEL, at, at);
+}
+
+void showTextEnd(HWND edit) {
+    // The folder and file that a long path ends with; the rest of the text
+    // stays within reach of the caret.
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit));
+    SendMessageW(edit, EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void TextBinder::insertCharacter(int keyAscii) {

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "texted_dialog.h"
@@ -56,6 +57,57 @@ UINT iconOf(vell::MsgIcon icon) {
     return 0;
 }
 
+RECT workAreaOf(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+// The size a file dialog opens at: wide enough for the columns of name,
+// size, type and date, in proportion to the window it belongs to, and
+// within the screen's work area.
+SIZE fileDialogRoom(HWND owner) {
+    const RECT area = workAreaOf(owner);
+    const int areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
+    SIZE room{areaWidth * 3 / 5, areaHeight * 3 / 5};
+    RECT window{};
+    if (owner && GetWindowRect(owner, &window)) {
+        room.cx = std::max<LONG>(room.cx, (window.right - window.left) * 4 / 5);
+        room.cy = std::max<LONG>(room.cy, (window.bottom - window.top) * 2 / 3);
+    }
+    return {std::min(room.cx, static_cast<LONG>(areaWidth * 9 / 10)),
+            std::min(room.cy, static_cast<LONG>(areaHeight * 9 / 10))};
+}
+
+// Asks the file dialog's page to widen the dialog, once the dialog has laid
+// out its controls for its first size (so that they follow the new one).
+constexpr UINT kWiden = WM_APP + 23;
+
+// Called by the file dialog for its (empty) page of our own: once the dialog
+// is ready, it is widened to the room asked for, kept on the screen.
+UINT_PTR CALLBACK widenFileDialog(HWND page, UINT msg, WPARAM, LPARAM lParam) {
+    if (msg == WM_NOTIFY) {
+        const auto* note = reinterpret_cast<const OFNOTIFYW*>(lParam);
+        if (note->hdr.code == CDN_INITDONE && note->lpOFN)
+            PostMessageW(page, kWiden, 0, note->lpOFN->lCustData);
+        return 0;
+    }
+    if (msg != kWiden) return 0;
+    HWND dialog = GetParent(page);
+    RECT now{};
+    if (!dialog || !GetWindowRect(dialog, &now)) return 0;
+    const RECT area = workAreaOf(dialog);
+    const int width = std::max<int>(now.right - now.left, LOWORD(lParam));
+    const int height = std::max<int>(now.bottom - now.top, HIWORD(lParam));
+    // Centred where it was, then moved within the work area.
+    int x = (now.left + now.right - width) / 2, y = (now.top + now.bottom - height) / 2;
+    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    SetWindowPos(dialog, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 }  // namespace
 
 std::wstring displayText(const std::string& text) {
@@ -101,7 +153,11 @@ std::optional<std::wstring> Win32UiPort::runFileDialog(const vell::FileDialogReq
     // file shows up again in the matching open dialog.
     dialog.lpstrDefExt = save && !suffix.empty() ? suffix.c_str() : nullptr;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
+                   OFN_ENABLEHOOK | OFN_ENABLESIZING |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const SIZE room = fileDialogRoom(owner_);
+    dialog.lpfnHook = widenFileDialog;
+    dialog.lCustData = MAKELPARAM(room.cx, room.cy);
     const BOOL chosen = save ? runSaveDialog(dialog) : runOpenDialog(dialog);
     if (!chosen) return std::nullopt;
     return std::wstring(file.data());

@@ -176,6 +176,22 @@ std::string_view labelOf(std::string_view field) {
     return {};
 }
 
+std::string_view spokenNameOf(std::string_view field) {
+    struct Entry {
+        std::string_view field, name;
+    };
+    static constexpr Entry kNames[] = {
+        {"Image1", kProgramName},
+        {"File_KIV", "KIV Flightplans"},
+        {"Txt_Status", "Status"},
+        {"Txt_APT_DAT", "Airport Notes"},
+    };
+    for (const Entry& e : kNames) {
+        if (e.field == field) return e.name;
+    }
+    return {};
+}
+
 ButtonPicture pictureOf(std::string_view field) {
     struct Entry {
         std::string_view field;

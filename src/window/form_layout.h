@@ -91,6 +91,10 @@ struct Naming {
 };
 const std::vector<Naming>& namings();
 
+// The name by which a screen reader announces a field that has no label,
+// caption or tooltip to be named by; empty for the others.
+std::string_view spokenNameOf(std::string_view field);
+
 // The picture a graphical button or image shows, and its size in pixels at
 // the normal scale.
 struct ButtonPicture {

@@ -62,6 +62,25 @@ TEST(QtUiPort, DialogsShowWhatTheyAreAskedAndAnswerTheChoice) {
               demo.program + vell::SEP + "channel hops.dat");
 }
 
+// Wide enough for the columns of name, size, type and date: in proportion
+// to the window the dialog belongs to, within the screen.
+TEST(QtUiPort, TheFileDialogOpensWideEnoughForItsColumns) {
+    QWidget window;
+    window.resize(1200, 700);
+    QtUiPort port;
+    port.setParentWindow(&window);
+    const QSize screen = window.screen()->availableGeometry().size();
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_GE(dialog->width(), std::min(960, screen.width() * 9 / 10));
+        EXPECT_GE(dialog->width(), std::min(dialog->fontMetrics().averageCharWidth() * 96,
+                                            screen.width() * 9 / 10));
+        EXPECT_LE(dialog->width(), screen.width());
+        EXPECT_LE(dialog->height(), screen.height());
+        dialog->reject();
+    });
+    EXPECT_FALSE(port.openFile({"Open Flight", "Flights|*.FLT", "", ""}).has_value());
+}
+
 // As main() does: port, model, window; the description dialog opened from
 // the FILE menu, typed in with Enter, closed with Esc and with Cancel, the
 // window closed, all destroyed without fault.

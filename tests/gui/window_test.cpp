@@ -1,10 +1,9 @@
 // The real window: what the model holds, the widgets show (one widget per
 // seen field, in its frame's widget; menus, texts, states, lists, the frame in
-// front, the keyboard input, the busy pointer); the window fits the screen;
-// and what a person does at the widgets reaches the model.
+// front, the keyboard input, the busy pointer); and what a person does at
+// the widgets reaches the model.
 #include "gui_fixture.h"
 #include "qt_text.h"
-#include "screen_fit.h"
 #include "texted_dialog.h"
 #include "window/airport_codes.h"
 #include "window/form_layout.h"
@@ -118,8 +117,6 @@ TEST_F(WindowTest, WidgetsFollowTheModelsTextsStatesListsFrontFocusBusyAndClose)
     QTRY_VERIFY(!window->isVisible());
 }
 
-// Within the free area, frame included, centred; a window that cannot fit
-// keeps its title bar on the screen.
 // A list follows its field entry by entry and shows the field's entries whole after every kind
 // of change: a long fill in no order, removals around the selection, a clear; the combo box too.
 TEST_F(WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
@@ -150,24 +147,6 @@ TEST_F(WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
     EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->currentText(), QStringLiteral("RWY 25C"));
     positions.clear();
     EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->count(), 0);
-}
-
-TEST_F(WindowTest, TheWindowFitsTheFreeAreaOfTheScreen) {
-    using Case = std::tuple<QRect, QSize, QSize, QRect>;  // free area, wanted, least: client
-    for (const auto& [available, wanted, least, client] :
-         {Case{{0, 0, 1366, 740}, {1040, 820}, {900, 600}, {163, 32, 1040, 704}},
-          Case{{0, 32, 1366, 736}, {1040, 720}, {900, 600}, {163, 64, 1040, 700}},
-          Case{{1920, 0, 1366, 740}, {1400, 900}, {}, {1924, 32, 1358, 704}},
-          Case{{0, 0, 800, 600}, {1040, 820}, {900, 700}, {4, 32, 900, 700}}})
-        EXPECT_EQ(fittedClientGeometry(available, wanted, least, {4, 32, 4, 4}), client);
-    const QRect free = window->screen()->availableGeometry(), outer = window->frameGeometry();
-    const QPoint off = outer.center() - free.center();
-    EXPECT_TRUE(outer.width() <= free.width() ? std::abs(off.x()) <= 2
-                                              : outer.left() == free.left());
-    EXPECT_TRUE(outer.height() <= free.height() ? std::abs(off.y()) <= 2
-                                                : outer.top() == free.top());
-    const QSize room = free.size().shrunkBy(assumedFrameMargins());
-    EXPECT_EQ(window->size().boundedTo(room.expandedTo(window->minimumSizeHint())), window->size());
 }
 
 TEST_F(WindowTest, TypingAndKeysReachTheModelThroughTheKeyPreview) {
