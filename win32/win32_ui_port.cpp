@@ -108,6 +108,15 @@ UINT_PTR CALLBACK widenFileDialog(HWND page, UINT msg, WPARAM, LPARAM lParam) {
     return 0;
 }
 
+// Windows shows its own resizable file dialog, which keeps the size a
+// person gives it, only when no hook asks for the old one; Wine's dialog
+// opens at a fixed narrow size and is widened by the hook.
+bool dialogsNeedWidening() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 }  // namespace
 
 std::wstring displayText(const std::string& text) {
@@ -153,11 +162,13 @@ std::optional<std::wstring> Win32UiPort::runFileDialog(const vell::FileDialogReq
     // file shows up again in the matching open dialog.
     dialog.lpstrDefExt = save && !suffix.empty() ? suffix.c_str() : nullptr;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-                   OFN_ENABLEHOOK | OFN_ENABLESIZING |
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const SIZE room = fileDialogRoom(owner_);
-    dialog.lpfnHook = widenFileDialog;
-    dialog.lCustData = MAKELPARAM(room.cx, room.cy);
+    if (dialogsNeedWidening()) {
+        const SIZE room = fileDialogRoom(owner_);
+        dialog.Flags |= OFN_ENABLEHOOK | OFN_ENABLESIZING;
+        dialog.lpfnHook = widenFileDialog;
+        dialog.lCustData = MAKELPARAM(room.cx, room.cy);
+    }
     const BOOL chosen = save ? runSaveDialog(dialog) : runOpenDialog(dialog);
     if (!chosen) return std::nullopt;
     return std::wstring(file.data());

@@ -115,7 +115,8 @@ TEST_F(Win32WindowTest, ALongPathShowsItsLastFolder) {
 }
 
 // As wide as the columns need, in proportion to the window, on the screen:
-// the dialog's hook widens a stand-in dialog as it would the real one.
+// under Wine the dialog's hook widens a stand-in dialog as it would the real
+// one (Windows' own dialog keeps the size a person gives it, without a hook).
 TEST_F(Win32WindowTest, TheFileDialogsOpenWideEnoughForTheirColumns) {
     Win32UiPort port;
     port.setOwner(window->hwnd());
