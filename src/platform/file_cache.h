@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/file_io.h"
+#include "platform/folder_entries.h"
 
 namespace vell::files::cache {
 
@@ -46,7 +47,7 @@ void keepContents(const std::filesystem::path& path, const Version& version, Byt
 // in upper case (upperCp1252) for lookups without regard to case, and what
 // the entry is (a link: what it leads to).
 struct Entry {
-    enum class Kind { File, Folder, Other };
+    using Kind = io::FolderEntry::Kind;
     std::filesystem::path name;
     std::string folded;
     Kind kind = Kind::Other;

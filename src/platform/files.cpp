@@ -257,39 +257,6 @@ bool canReplace(const std::string& path) {
 
 namespace {
 
-// Names of the folder's files or sub-folders, ascending with case ignored.
-std::vector<std::string> listEntries(const std::string& folder, bool folders) {
-    std::vector<std::string> names;
-    if (folder.empty()) return names;
-    const cache::Listing entries = listingOf(resolve(folder));
-    if (!entries) return names;
-    // Sorted on the folded names; names that differ only in case keep a
-    // fixed order among themselves.
-    std::vector<std::pair<std::string_view, std::string>> sorted;
-    const auto wanted = folders ? cache::Entry::Kind::Folder : cache::Entry::Kind::File;
-    for (const cache::Entry& entry : *entries) {
-        if (entry.kind == wanted) sorted.emplace_back(entry.folded, fromHostName(entry.name));
-    }
-    std::sort(sorted.begin(), sorted.end());
-    names.reserve(sorted.size());
-    for (auto& entry : sorted) names.push_back(std::move(entry.second));
-    return names;
-}
-
-}  // namespace
-
-std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
-    std::vector<std::string> names = listEntries(folder, false);
-    std::erase_if(names, [&pattern](const std::string& name) { return !matchesPattern(name, pattern); });
-    return names;
-}
-
-std::vector<std::string> listFolders(const std::string& folder) {
-    return listEntries(folder, true);
-}
-
-namespace {
-
 bool wildcard(std::string_view name, std::string_view pattern) {
     // Greedy match with a single back-track point for the last star.
     std::size_t n = 0;
@@ -314,18 +281,53 @@ bool wildcard(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
-}  // namespace
-
-bool matchesPattern(const std::string& name, const std::string& pattern) {
-    const std::string n = upperCp1252(name);
-    const std::string p = upperCp1252(pattern);
-    if (wildcard(n, p)) return true;
+// matchesPattern of a name and a pattern both upper-cased by upperCp1252.
+bool matchesFolded(std::string_view name, std::string_view pattern) {
+    if (wildcard(name, pattern)) return true;
     // As on the simulator's home system, a closing ".*" also matches a name
     // without an extension: "*.*" lists every file.
-    if (p.size() >= 2 && p.compare(p.size() - 2, 2, ".*") == 0) {
-        return n.find('.') == std::string::npos && wildcard(n, p.substr(0, p.size() - 2));
+    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*") {
+        return name.find('.') == std::string_view::npos &&
+               wildcard(name, pattern.substr(0, pattern.size() - 2));
     }
     return false;
+}
+
+// Names of the folder's entries of a kind (that match a folded pattern, if
+// one is given), ascending with case ignored.
+std::vector<std::string> listEntries(const std::string& folder, cache::Entry::Kind kind,
+                                     const std::string* foldedPattern = nullptr) {
+    std::vector<std::string> names;
+    if (folder.empty()) return names;
+    const cache::Listing entries = listingOf(resolve(folder));
+    if (!entries) return names;
+    // Sorted on the folded names; names that differ only in case keep a
+    // fixed order among themselves.
+    std::vector<std::pair<std::string_view, std::string>> sorted;
+    for (const cache::Entry& entry : *entries) {
+        if (entry.kind != kind) continue;
+        if (foldedPattern && !matchesFolded(entry.folded, *foldedPattern)) continue;
+        sorted.emplace_back(entry.folded, fromHostName(entry.name));
+    }
+    std::sort(sorted.begin(), sorted.end());
+    names.reserve(sorted.size());
+    for (auto& entry : sorted) names.push_back(std::move(entry.second));
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+    const std::string folded = upperCp1252(pattern);
+    return listEntries(folder, cache::Entry::Kind::File, &folded);
+}
+
+std::vector<std::string> listFolders(const std::string& folder) {
+    return listEntries(folder, cache::Entry::Kind::Folder);
+}
+
+bool matchesPattern(const std::string& name, const std::string& pattern) {
+    return matchesFolded(upperCp1252(name), upperCp1252(pattern));
 }
 
 }  // namespace vell::files

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/file_cache.h"
+#include "platform/folder_entries.h"
 #include "platform/files.h"
 #include "platform/host_names.h"
 #include "text/strings.h"
@@ -19,23 +20,18 @@ cache::Listing listingOf(const fs::path& folder) {
     if (version) {
         if (auto kept = cache::listing(where, *version)) return kept;
     }
-    std::error_code ec;
-    fs::directory_iterator it(where, ec);
-    if (ec) return nullptr;
+    const auto listed = io::listFolder(where);
+    if (!listed) return nullptr;
     auto entries = std::make_shared<std::vector<cache::Entry>>();
+    entries->reserve(listed->size());
     // What a link leads to may change while the folder stays as it was: a
     // listing with links is read anew each time.
     bool links = false;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) return nullptr;
-        std::error_code unknown;
-        links = links || it->is_symlink(unknown);
-        const auto kind = it->is_regular_file(unknown) ? cache::Entry::Kind::File
-                          : it->is_directory(unknown)  ? cache::Entry::Kind::Folder
-                                                       : cache::Entry::Kind::Other;
-        fs::path name = it->path().filename();
+    for (const io::FolderEntry& found : *listed) {
+        links = links || found.link;
+        fs::path name(found.name);
         std::string folded = upperCp1252(fromHostName(name));
-        entries->push_back({std::move(name), std::move(folded), kind});
+        entries->push_back({std::move(name), std::move(folded), found.kind});
     }
     cache::Listing listing = std::move(entries);
     if (version && !links) cache::keepListing(where, *version, listing);

@@ -157,9 +157,11 @@ bool ProfileText::NameEqual::operator()(std::string_view a, std::string_view b) 
 
 namespace {
 
-// Files of more sections than this look their names up in an index; fewer
-// are searched in order, which costs less than making the index.
-constexpr std::size_t kSectionsSearchedInOrder = 32;
+// Sections are searched in order, which costs less than making an index of
+// their names, unless the file has more than this many sections and has
+// been asked for more than this many.
+constexpr std::size_t kSectionsSearchedInOrder = 16;
+constexpr int kLookupsInOrder = 16;
 // Keys asked of one section before its lines are indexed.
 constexpr int kKeysSearchedInLines = 3;
 
@@ -168,13 +170,14 @@ constexpr int kKeysSearchedInLines = 3;
 ProfileText::Section* ProfileText::section(std::string_view name) const {
     if (!sections_) {
         sections_.emplace();
+        sections_->reserve(kSectionsSearchedInOrder);
         forEachSectionLine(text_, [&](std::string_view found, std::size_t line, std::size_t body) {
             if (!sections_->empty()) sections_->back().end = line;
             sections_->push_back(Section{found, body, text_.size(), 0, {}});
             return true;
         });
     }
-    if (sections_->size() <= kSectionsSearchedInOrder) {
+    if (sections_->size() <= kSectionsSearchedInOrder || ++lookups_ <= kLookupsInOrder) {
         for (Section& s : *sections_) {
             if (iequals(s.name, name)) return &s;
         }
@@ -198,7 +201,7 @@ std::optional<std::string_view> ProfileText::raw(std::string_view name,
         return findInBody(body, key);
     }
     if (!s->keys) {
-        s->keys.emplace();
+        s->keys = std::make_shared<ByName<std::string_view>>();
         Lines lines(body);
         std::string_view line;
         while (lines.next(line)) {

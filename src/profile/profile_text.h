@@ -32,8 +32,8 @@ std::optional<std::string_view> findRaw(std::string_view text, std::string_view 
 bool hasSection(std::string_view text);
 
 // A whole file's text for many lookups: the first lookup finds every
-// section in one pass over the brackets (a file of many sections gets an
-// index of their names); a section's lines are searched for the first few
+// section in one pass over the brackets (a file of many sections asked for
+// many of them gets an index of their names); a section's lines are searched for the first few
 // keys asked of it and indexed at the next, so that reading every key of the
 // file costs one pass, and reading a few keys of a small file allocates
 // next to nothing. Moving it keeps its answers: the text stays where it is.
@@ -70,7 +70,7 @@ class ProfileText {
         std::size_t begin = 0;
         std::size_t end = 0;
         int asked = 0;  // keys asked of it so far
-        std::optional<ByName<std::string_view>> keys;
+        std::shared_ptr<ByName<std::string_view>> keys;
     };
     // The first section of the name, or null.
     Section* section(std::string_view name) const;
@@ -80,6 +80,7 @@ class ProfileText {
     std::string_view text_;
     // Every section line in the file's order; the first of a name counts.
     mutable std::optional<std::vector<Section>> sections_;
+    mutable int lookups_ = 0;
     mutable std::optional<ByName<std::size_t>> byName_;
 };
 

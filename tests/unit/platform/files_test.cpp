@@ -117,6 +117,32 @@ TEST(WriteRule, ALeftoverGoesWithTheNextWriteOfItsTargetAndAFailedReadIsCounted)
     EXPECT_EQ(files::readFailures().lastPath, tmp / "f");
 }
 
+#ifndef _WIN32
+// A link lists as what it leads to, and as what it leads to now: a listing that holds links is
+// not kept, since a link's target may change while its folder does not.
+TEST(Files, ALinkListsAsWhatItLeadsToNow) {
+    files::cache::setSettleTime(std::chrono::milliseconds(0));
+    TempFolder tmp;
+    tmp.mkdir("F/sub");
+    tmp.write("F/plan.pln", "x");
+    tmp.mkdir("L");
+    fs::create_symlink(tmp.host("F/sub"), tmp.host("L/to folder"));
+    fs::create_symlink(tmp.host("F/plan.pln"), tmp.host("L/to file.pln"));
+    fs::create_symlink(tmp.host("F/gone"), tmp.host("L/dangling"));
+    const auto listed = [&] {
+        std::string all;
+        for (const auto& name : files::listFolders(tmp / "L")) all += "folder:" + name + ";";
+        for (const auto& name : files::listFiles(tmp / "L", "*.*")) all += "file:" + name + ";";
+        return all;
+    };
+    EXPECT_EQ(listed(), "folder:to folder;file:to file.pln;");
+    fs::remove(tmp.host("F/sub"));
+    tmp.write("F/sub", "now a file");
+    EXPECT_EQ(listed(), "file:to file.pln;file:to folder;");
+    files::cache::setSettleTime(std::chrono::seconds(2));
+}
+#endif
+
 // A pass over many files reads each into the same string: every file whole and alone, found
 // without regard to letter case, a failed read counted as any other.
 TEST(Files, ReadingIntoOneStringGivesEachFileWholeAsReadWholeDoes) {
