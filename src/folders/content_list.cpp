@@ -86,6 +86,7 @@ void mnu_datalist_Click(Frm_Vell13& f) {
     f.setBusy(true);
     std::string bytes = std::string(kContentListHeader) + "\r\n";
     const std::vector<std::string> flights = f.File1.items();
+    bytes.reserve(bytes.size() + flights.size() * 400);  // a line is about as long
     // Each flight and plan is read once for all its keys, every one into
     // the same memory; one that cannot be read has no keys.
     std::string flight;

@@ -115,7 +115,7 @@ void discard(const std::filesystem::path& path) { _wunlink(path.c_str()); }
 Handle openForReading(const std::filesystem::path& path) {
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }

@@ -111,20 +111,25 @@ ReadFailures& failures() {
     return record;
 }
 
-// Reads the open regular file whole into bytes, whose memory is used again.
-// A file that grows while it is read is read to its end all the same. False
-// when a read fails, which is kept in the record.
-bool readAll(io::Handle h, const io::Info& info, const std::string& path, std::string& bytes) {
+void countFailure(const std::string& path) {
+    ++failures().count;
+    failures().lastPath = path;
+}
+
+// Reads the open regular file whole into bytes, whose memory is used again,
+// after the first `have` bytes read already. A file that grows while it is
+// read is read to its end all the same. False when a read fails, which is
+// kept in the record.
+bool readAll(io::Handle h, const io::Info& info, const std::string& path, std::string& bytes,
+             std::size_t have = 0) {
     // One byte more than the size to see the end at once.
-    bytes.resize(static_cast<std::size_t>(info.size) + 1);
-    std::size_t have = 0;
+    bytes.resize(std::max(have, static_cast<std::size_t>(info.size)) + 1);
     for (;;) {
         if (have == bytes.size()) bytes.resize(bytes.size() * 2);
         const std::size_t wanted = bytes.size() - have;
         const long long n = io::readSome(h, bytes.data() + have, wanted);
         if (n < 0) {
-            ++failures().count;
-            failures().lastPath = path;
+            countFailure(path);
             return false;
         }
         have += static_cast<std::size_t>(n);
@@ -171,13 +176,30 @@ cache::Bytes readFile(const fs::path& p, const std::string& path,
     return bytes;
 }
 
-// readFile into the caller's memory, past the cache.
+// readFile into the caller's memory, past the cache. A file that fits into
+// the memory the string holds already is read without asking what it is: a
+// regular file reads short only at its end, a folder fails to be read, and
+// nothing waits on a pipe (it is opened without blocking; what it holds is
+// read as it comes). A read that fills the memory asks, and goes on to the
+// file's end only when it is a regular file.
 bool readFileInto(const fs::path& p, const std::string& path, std::string& bytes,
                   bool* missing = nullptr) {
-    io::Handle h = -1;
-    const std::optional<io::Info> info = openFile(p, h, std::nullopt, missing);
-    if (!info) return false;
-    const bool read = readAll(h, *info, path, bytes);
+    const io::Handle h = io::openForReading(p);
+    if (h < 0) {
+        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
+        return false;
+    }
+    constexpr std::size_t kLeastRoom = 4096;
+    bytes.resize(std::max(bytes.capacity(), kLeastRoom));
+    const long long n = io::readSome(h, bytes.data(), bytes.size());
+    bool read = n >= 0 && static_cast<std::size_t>(n) < bytes.size();
+    if (read) {
+        bytes.resize(static_cast<std::size_t>(n));
+    } else if (n < 0) {
+        if (errno != EISDIR && errno != EAGAIN) countFailure(path);
+    } else if (const auto info = io::infoOf(h); info && info->regular) {
+        read = readAll(h, *info, path, bytes, static_cast<std::size_t>(n));
+    }
     io::closeRead(h);
     return read;
 }

@@ -163,7 +163,7 @@ namespace {
 constexpr std::size_t kSectionsSearchedInOrder = 16;
 constexpr int kLookupsInOrder = 16;
 // Keys asked of one section before its lines are indexed.
-constexpr int kKeysSearchedInLines = 3;
+constexpr int kKeysSearchedInLines = 8;
 
 }  // namespace
 

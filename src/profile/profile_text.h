@@ -33,10 +33,11 @@ bool hasSection(std::string_view text);
 
 // A whole file's text for many lookups: the first lookup finds every
 // section in one pass over the brackets (a file of many sections asked for
-// many of them gets an index of their names); a section's lines are searched for the first few
-// keys asked of it and indexed at the next, so that reading every key of the
-// file costs one pass, and reading a few keys of a small file allocates
-// next to nothing. Moving it keeps its answers: the text stays where it is.
+// many of them gets an index of their names); a section's lines are
+// searched for the first eight keys asked of it and indexed at the next, so
+// that reading every key of the file costs one pass, and reading a few keys
+// of a small file allocates next to nothing. Moving it keeps its answers:
+// the text stays where it is.
 class ProfileText {
   public:
     explicit ProfileText(std::string text)

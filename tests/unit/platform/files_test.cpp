@@ -6,6 +6,10 @@
 #include <chrono>
 #include <thread>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "platform/fault_loop.h"
 #include "platform/file_cache.h"
 #include "platform/temp_folder.h"
@@ -147,17 +151,25 @@ TEST(Files, ALinkListsAsWhatItLeadsToNow) {
 // without regard to letter case, a failed read counted as any other.
 TEST(Files, ReadingIntoOneStringGivesEachFileWholeAsReadWholeDoes) {
     TempFolder tmp;
-    tmp.write("Long.CFG", std::string(70000, 'x') + "end");
+    const std::string longer = std::string(70000, 'x') + "end";
+    tmp.write("Long.CFG", longer);
     tmp.write("short.cfg", "[k]\r\nv=1\r\n");
+    tmp.write("exact.cfg", std::string(4096, 'e'));
+    const auto before = files::readFailures().count;
     std::string bytes;
-    ASSERT_TRUE(files::readInto(tmp / "long.cfg", bytes));
-    EXPECT_EQ(bytes, files::readWhole(tmp / "Long.CFG"));
-    ASSERT_TRUE(files::readInto(tmp / "short.cfg", bytes));
-    EXPECT_EQ(bytes, "[k]\r\nv=1\r\n");
+    for (const char* name : {"exact.cfg", "long.cfg", "short.cfg", "Long.CFG", "exact.cfg"}) {
+        ASSERT_TRUE(files::readInto(tmp / name, bytes)) << name;
+        EXPECT_EQ(bytes, files::readWhole(tmp / name)) << name;
+    }
     EXPECT_FALSE(files::readInto(tmp / "gone", bytes) || files::readInto(tmp.path(), bytes) ||
                  files::readInto("", bytes));
+#ifndef _WIN32
+    // A pipe is not waited on.
+    ASSERT_EQ(::mkfifo(tmp.host("pipe").c_str(), 0600), 0);
+    EXPECT_TRUE(files::readInto(tmp / "pipe", bytes) && bytes.empty());
+#endif
+    EXPECT_EQ(files::readFailures().count, before);  // none of these is a fault of the disk
     testing::DisarmedAtEnd disarm;
-    const auto before = files::readFailures().count;
     faults::arm(*faults::parse("read:1:EIO"));
     EXPECT_FALSE(files::readInto(tmp / "short.cfg", bytes));
     EXPECT_EQ(files::readFailures().count, before + 1);
