@@ -176,12 +176,12 @@ cache::Bytes readFile(const fs::path& p, const std::string& path,
     return bytes;
 }
 
-// readFile into the caller's memory, past the cache. A file that fits into
-// the memory the string holds already is read without asking what it is: a
-// regular file reads short only at its end, a folder fails to be read, and
-// nothing waits on a pipe (it is opened without blocking; what it holds is
-// read as it comes). A read that fills the memory asks, and goes on to the
-// file's end only when it is a regular file.
+// readFile into the caller's memory, past the cache. A file up to twice as
+// long as the last one read into the string is read without asking what it
+// is: a regular file reads short only at its end, a folder fails to be read,
+// and nothing waits on a pipe (it is opened without blocking; what it holds
+// is read as it comes). A read that fills that room asks, and goes on to
+// the file's end only when it is a regular file.
 bool readFileInto(const fs::path& p, const std::string& path, std::string& bytes,
                   bool* missing = nullptr) {
     const io::Handle h = io::openForReading(p);
@@ -190,7 +190,7 @@ bool readFileInto(const fs::path& p, const std::string& path, std::string& bytes
         return false;
     }
     constexpr std::size_t kLeastRoom = 4096;
-    bytes.resize(std::max(bytes.capacity(), kLeastRoom));
+    bytes.resize(std::max(kLeastRoom, 2 * bytes.size()));
     const long long n = io::readSome(h, bytes.data(), bytes.size());
     bool read = n >= 0 && static_cast<std::size_t>(n) < bytes.size();
     if (read) {
