@@ -71,7 +71,7 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 template <typename Found>
 void forEachSectionLine(std::string_view text, Found found) {
     std::size_t at = 0;
-    for (;;) {
+    while (at < text.size()) {
         const void* bracket = std::memchr(text.data() + at, '[', text.size() - at);
         if (!bracket) return;
         const auto open = static_cast<std::size_t>(static_cast<const char*>(bracket) - text.data());
