@@ -9,8 +9,8 @@
 namespace vell::bench {
 
 struct ChildRun {
-    int status = -1;         // the exit status; -1 when it could not start or was killed
-    double cpuSeconds = 0;   // user + system time of the child
+    int status = -1;        // the exit status; -1 when it could not start or was killed
+    double cpuSeconds = 0;  // user + system time of the child
 };
 
 // Runs argv[0] with its arguments, its input and output on the null device.

@@ -23,7 +23,8 @@ std::size_t readOnce(const std::string& path, std::vector<char>& buffer) {
     if (file < 0) return 0;
     std::size_t total = 0;
     ssize_t n = 0;
-    while ((n = ::read(file, buffer.data(), buffer.size())) > 0) total += static_cast<std::size_t>(n);
+    while ((n = ::read(file, buffer.data(), buffer.size())) > 0)
+        total += static_cast<std::size_t>(n);
     ::close(file);
     return total;
 }

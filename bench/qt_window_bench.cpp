@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-
 #include <algorithm>
 #include <random>
 

@@ -47,9 +47,9 @@ std::string quoted(const std::string& text) {
 // settings of an earlier start) and the registry values that lead to it.
 std::string startScenario(const World& world) {
     return "program " + quoted(world.programFolder()) + "\nregistry HKLM " +
-           quoted(kFs9RegistryKey) + " " + quoted(kExePathValue) + " " +
-           quoted(world.fs9Folder()) + "\nregistry HKCU " + quoted(kShellFoldersKey) + " " +
-           quoted(kPersonalValue) + " " + quoted(world.root() + "/Docs") + "\nstart\n";
+           quoted(kFs9RegistryKey) + " " + quoted(kExePathValue) + " " + quoted(world.fs9Folder()) +
+           "\nregistry HKCU " + quoted(kShellFoldersKey) + " " + quoted(kPersonalValue) + " " +
+           quoted(world.root() + "/Docs") + "\nstart\n";
 }
 
 std::string writeScenario(const World& world, const std::string& name, const std::string& text) {
@@ -60,7 +60,8 @@ std::string writeScenario(const World& world, const std::string& name, const std
 
 // Runs each command once unmeasured (the first start writes the settings),
 // then the measured rounds; reports the figures as counters.
-void measure(benchmark::State& state, const std::array<std::vector<std::string>, kCommands>& commands) {
+void measure(benchmark::State& state,
+             const std::array<std::vector<std::string>, kCommands>& commands) {
     for (const auto& command : commands) {
         if (runChild(command).status != 0)
             return state.SkipWithError(("failed: " + command[0] + " " + command.back()).c_str());
@@ -89,14 +90,16 @@ void wholeStartup(benchmark::State& state, WorldSize size) {
     const std::string runner = VELL_BENCH_RUNNER;
     const std::string floor = VELL_BENCH_FLOOR;
     const std::string entries = std::to_string(size.aircraft * size.variants);
-    measure(state, {{
-        {runner, writeScenario(world, "start", startScenario(world) +
-                                                   "expect Lst_ACFT.count " + quoted(entries) +
-                                                   "\nexpect dialogs 0\n")},
-        {runner, writeScenario(empty, "start", startScenario(empty) + "expect dialogs 0\n")},
-        {floor, "aircraft", world.aircraftFolder()},
-        {floor, "aircraft", empty.aircraftFolder()},
-    }});
+    measure(
+        state,
+        {{
+            {runner, writeScenario(world, "start",
+                                   startScenario(world) + "expect Lst_ACFT.count " +
+                                       quoted(entries) + "\nexpect dialogs 0\n")},
+            {runner, writeScenario(empty, "start", startScenario(empty) + "expect dialogs 0\n")},
+            {floor, "aircraft", world.aircraftFolder()},
+            {floor, "aircraft", empty.aircraftFolder()},
+        }});
 }
 
 void wholeContentList(benchmark::State& state, WorldSize size) {
@@ -108,14 +111,14 @@ void wholeContentList(benchmark::State& state, WorldSize size) {
     const std::string list = "set Dir1 " + quoted(world.flightsFolder()) +
                              "\nanswer input \"BENCH\"\nclick mnu_datalist\n"
                              "expect dialogs 2\nexpect file " +
-                             quoted(world.flightsFolder() + "/FLIST.TXT") +
-                             " contains \"Leg " + std::to_string(size.flights - 1) + " of\"\n";
+                             quoted(world.flightsFolder() + "/FLIST.TXT") + " contains \"Leg " +
+                             std::to_string(size.flights - 1) + " of\"\n";
     measure(state, {{
-        {runner, writeScenario(world, "list", startScenario(world) + list)},
-        {runner, writeScenario(world, "start", startScenario(world))},
-        {floor, "flights", world.flightsFolder()},
-        {floor, "flights", none},
-    }});
+                       {runner, writeScenario(world, "list", startScenario(world) + list)},
+                       {runner, writeScenario(world, "start", startScenario(world))},
+                       {floor, "flights", world.flightsFolder()},
+                       {floor, "flights", none},
+                   }});
 }
 
 }  // namespace
@@ -125,13 +128,17 @@ void registerWholeProcess(bool smoke) {
     const WorldSize flights{smoke ? 4 : 50, 3, 2, smoke ? 10 : 1000};
     const int rounds = smoke ? 1 : 11;
     benchmark::RegisterBenchmark(
-        ("WholeProcess/Startup/" + std::to_string(aircraft.aircraft) + "x3").c_str(),
-        wholeStartup, aircraft)
-        ->Iterations(rounds)->UseManualTime()->Unit(benchmark::kMillisecond);
+        ("WholeProcess/Startup/" + std::to_string(aircraft.aircraft) + "x3").c_str(), wholeStartup,
+        aircraft)
+        ->Iterations(rounds)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(
         ("WholeProcess/ContentList/" + std::to_string(flights.flights) + "flights").c_str(),
         wholeContentList, flights)
-        ->Iterations(rounds)->UseManualTime()->Unit(benchmark::kMillisecond);
+        ->Iterations(rounds)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace vell::bench

@@ -185,7 +185,8 @@ ProfileText::Section* ProfileText::section(std::string_view name) const {
     }
     if (!byName_) {
         byName_.emplace();
-        for (std::size_t i = 0; i < sections_->size(); ++i) byName_->try_emplace((*sections_)[i].name, i);
+        for (std::size_t i = 0; i < sections_->size(); ++i)
+            byName_->try_emplace((*sections_)[i].name, i);
     }
     const auto found = byName_->find(name);
     return found == byName_->end() ? nullptr : &(*sections_)[found->second];

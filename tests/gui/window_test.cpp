@@ -141,7 +141,8 @@ TEST_F(WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
     vell::ComboBox& positions = model->Cbo_Pos;
     positions.Click = positions.Change = nullptr;
     positions.clear();
-    for (const char* position : {"PARKING", "Act. Departure RWY", "RWY 25C"}) positions.addItem(position);
+    for (const char* position : {"PARKING", "Act. Departure RWY", "RWY 25C"})
+        positions.addItem(position);
     positions.select(2);
     EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->count(), positions.count());
     EXPECT_EQ(widget<QComboBox>("Cbo_Pos")->currentText(), QStringLiteral("RWY 25C"));

@@ -178,7 +178,8 @@ TEST_F(Win32WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
         std::vector<std::string> entries;
         const auto count = SendMessageW(box, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
-            std::wstring entry(static_cast<std::size_t>(SendMessageW(box, LB_GETTEXTLEN, i, 0)), L'\0');
+            const auto length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
+            std::wstring entry(static_cast<std::size_t>(length), L'\0');
             SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
             entries.push_back(fromWide(entry));
         }
@@ -198,7 +199,8 @@ TEST_F(Win32WindowTest, ListsFollowTheirFieldsEntryByEntryAndEndWhole) {
     vell::ComboBox& positions = model->Cbo_Pos;
     positions.Click = positions.Change = nullptr;
     positions.clear();
-    for (const char* position : {"PARKING", "Act. Departure RWY", "RWY 25C"}) positions.addItem(position);
+    for (const char* position : {"PARKING", "Act. Departure RWY", "RWY 25C"})
+        positions.addItem(position);
     positions.select(2);
     EXPECT_EQ(SendMessageW(control("Cbo_Pos"), CB_GETCOUNT, 0, 0), positions.count());
     EXPECT_EQ(text("Cbo_Pos"), "RWY 25C");

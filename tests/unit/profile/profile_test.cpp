@@ -90,7 +90,8 @@ TEST(ProfileRead, ManyLookupsOnOneTextAnswerAsOnePassDoes) {
             const std::string name = "Sec" + std::to_string(i % (sections - 2));  // two repeat
             text += (i % 2 ? "[" + upper(name) + "]\r\n" : "[ " + name + " ]\r\n");
             for (int k = 0; k < 6; ++k) {
-                text += "k" + std::to_string(k % 5) + " = " + std::to_string(i) + "." + std::to_string(k) + "\r\n";
+                text += "k" + std::to_string(k % 5) + " = " + std::to_string(i) + "." +
+                        std::to_string(k) + "\r\n";
                 asked.emplace_back(name, "K" + std::to_string(k));
             }
         }
@@ -99,7 +100,8 @@ TEST(ProfileRead, ManyLookupsOnOneTextAnswerAsOnePassDoes) {
         for (int round = 0; round < 5; ++round) {
             for (const auto& [section, key] : asked) {
                 const auto expected = profile::findRaw(text, section, key);
-                EXPECT_EQ(keys.raw(section, key), expected) << sections << " [" << section << "] " << key;
+                EXPECT_EQ(keys.raw(section, key), expected)
+                    << sections << " [" << section << "] " << key;
             }
         }
     }

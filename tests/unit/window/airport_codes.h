@@ -15,7 +15,8 @@ inline std::vector<std::string> unsortedAirportCodes(int count) {
         // 7919 is prime to 26^4: each i gives a code of its own.
         long long n = i * 7919 % kCodes;
         std::string code(4, 'A');
-        for (int at = 3; at >= 0; --at, n /= 26) code[static_cast<std::size_t>(at)] = static_cast<char>('A' + n % 26);
+        for (int at = 3; at >= 0; --at, n /= 26)
+            code[static_cast<std::size_t>(at)] = static_cast<char>('A' + n % 26);
         codes.push_back(code);
     }
     return codes;

@@ -1,6 +1,7 @@
 // The window model: every field named once, in its frame; the captions with
-// access keys the window's own; events once on a change and nested; option groups, the sorted
-// list and the changes a list tells, typing through the key preview; failures that end an action only.
+// access keys the window's own; events once on a change and nested; option
+// groups, the sorted list and the changes a list tells, typing through the
+// key preview; failures that end an action only.
 #include <gtest/gtest.h>
 
 #include <cctype>
