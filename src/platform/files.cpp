@@ -140,21 +140,12 @@ bool readAll(io::Handle h, const io::Info& info, const std::string& path, std::s
     return true;
 }
 
-// Opens p for reading and tells what it is: a regular file, or nothing
-// (missing tells whether it is not there at all).
-std::optional<io::Info> openFile(const fs::path& p, io::Handle& h,
-                                 const std::optional<io::Info>& known, bool* missing) {
-    h = io::openForReading(p);
-    if (h < 0) {
-        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
-        return std::nullopt;
-    }
-    std::optional<io::Info> info = known ? known : io::infoOf(h);
-    if (!info || !info->regular) {
-        io::closeRead(h);
-        return std::nullopt;
-    }
-    return info;
+// Opens p for reading; when it cannot, missing tells whether nothing is
+// there at all.
+io::Handle openReading(const fs::path& p, bool* missing) {
+    const io::Handle h = io::openForReading(p);
+    if (h < 0 && missing) *missing = errno == ENOENT || errno == ENOTDIR;
+    return h;
 }
 
 // The bytes of a regular file as it is now; null when it is missing or
@@ -163,9 +154,13 @@ std::optional<io::Info> openFile(const fs::path& p, io::Handle& h,
 cache::Bytes readFile(const fs::path& p, const std::string& path,
                       const std::optional<io::Info>& known = std::nullopt,
                       bool* missing = nullptr) {
-    io::Handle h = -1;
-    const std::optional<io::Info> info = openFile(p, h, known, missing);
-    if (!info) return nullptr;
+    const io::Handle h = openReading(p, missing);
+    if (h < 0) return nullptr;
+    const std::optional<io::Info> info = known ? known : io::infoOf(h);
+    if (!info || !info->regular) {
+        io::closeRead(h);
+        return nullptr;
+    }
     auto bytes = std::make_shared<std::string>();
     const bool read = readAll(h, *info, path, *bytes);
     io::closeRead(h);
@@ -184,11 +179,8 @@ cache::Bytes readFile(const fs::path& p, const std::string& path,
 // the file's end only when it is a regular file.
 bool readFileInto(const fs::path& p, const std::string& path, std::string& bytes,
                   bool* missing = nullptr) {
-    const io::Handle h = io::openForReading(p);
-    if (h < 0) {
-        if (missing) *missing = errno == ENOENT || errno == ENOTDIR;
-        return false;
-    }
+    const io::Handle h = openReading(p, missing);
+    if (h < 0) return false;
     constexpr std::size_t kLeastRoom = 4096;
     bytes.resize(std::max(kLeastRoom, 2 * bytes.size()));
     const long long n = io::readSome(h, bytes.data(), bytes.size());
