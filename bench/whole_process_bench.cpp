@@ -49,7 +49,7 @@ std::string startScenario(const World& world) {
     return "program " + quoted(world.programFolder()) + "\nregistry HKLM " +
            quoted(kFs9RegistryKey) + " " + quoted(kExePathValue) + " " + quoted(world.fs9Folder()) +
            "\nregistry HKCU " + quoted(kShellFoldersKey) + " " + quoted(kPersonalValue) + " " +
-           quoted(world.root() + "/Docs") + "\nstart\n";
+           quoted(world.documentsFolder()) + "\nstart\n";
 }
 
 std::string writeScenario(const World& world, const std::string& name, const std::string& text) {

@@ -64,8 +64,11 @@ std::string World::fs9Folder() const {
 std::string World::aircraftFolder() const {
     return fs9Folder() + SEP + "Aircraft";
 }
+std::string World::documentsFolder() const {
+    return root_ + SEP + "Docs";
+}
 std::string World::userFlightsFolder() const {
-    return root_ + SEP + "Docs" + SEP + "Flight Simulator Files";
+    return documentsFolder() + SEP + "Flight Simulator Files";
 }
 std::string World::savedFlight() const {
     return userFlightsFolder() + SEP + "Long route.FLT";
@@ -97,7 +100,7 @@ void World::writeFile(const std::string& path, const std::string& bytes) {
 void World::write() {
     registry_.set(RegistryRoot::LocalMachine, kFs9RegistryKey, kExePathValue, fs9Folder());
     registry_.set(RegistryRoot::CurrentUser, kShellFoldersKey, kPersonalValue,
-                  root_ + SEP + "Docs");
+                  documentsFolder());
     stdfs::create_directories(files::toHostName(programFolder()));
     writeFile(fs9Folder() + SEP + "fs9.exe", "");
 

@@ -34,6 +34,8 @@ class World {
     std::string programFolder() const;
     std::string fs9Folder() const;
     std::string aircraftFolder() const;
+    // The user's documents folder (the registry's "Personal").
+    std::string documentsFolder() const;
     // The user's folder where FS 2004 saves flights.
     std::string userFlightsFolder() const;
     // The saved flight in the user's folder, and its plan beside it.
